@@ -1,0 +1,88 @@
+// One-fluid van der Waals mixing rules, pressure, temperature and density.
+
+#include <cmath>
+
+#include "engine/Globals.h"
+#include "framework/core/Runtime.h"
+
+namespace Globals {
+namespace {
+
+// 27 R^2 / 64 and R / 8 for R = 8.314472.
+constexpr double kAFactor = 29.164406331987003;
+constexpr double kBFactor = 1.039309;
+
+struct PureGasParameters {
+  GasMatrix aij{};
+  GasTable bi{};
+};
+
+// a_ij and b_i depend only on the built-in critical constants, so they are
+// formed once, with exactly the operations of a fresh evaluation, and copied.
+PureGasParameters formParameters() {
+  PureGasParameters p;
+  GasTable ai{};
+  for (int i = 0; i < NumGases; ++i) {
+    ai[i] = ((kAFactor * Tcrit[i]) * Tcrit[i]) / Pcrit[i];
+    p.bi[i] = (kBFactor * Tcrit[i]) / Pcrit[i];
+  }
+  for (int i = 0; i < NumGases; ++i) {
+    for (int j = 0; j < NumGases; ++j) {
+      double product = ai[i] * ai[j];
+      p.aij[i][j] = 0 < product ? std::sqrt(product) : 0.0;
+    }
+  }
+  return p;
+}
+
+const PureGasParameters& parameters() {
+  static const PureGasParameters p = [] {
+    CriticalValues();
+    return formParameters();
+  }();
+  return p;
+}
+
+}  // namespace
+
+double aMixture(const Composition& x) {
+  CriticalValues();
+  a = parameters().aij;
+  double sum = 0.0;
+  for (int i = 0; i < NumGases; ++i) {
+    for (int j = 0; j < NumGases; ++j) sum = sum + (x[i] * x[j]) * a[i][j];
+    fw::RuntimeBackgroundTask();
+  }
+  return sum;
+}
+
+double bMixture(const Composition& x) {
+  CriticalValues();
+  b = parameters().bi;
+  double sum = 0.0;
+  for (int i = 0; i < NumGases; ++i) sum = sum + x[i] * b[i];
+  return sum;
+}
+
+double Pressure(const Composition& x, double T, double V) {
+  double bmix = bMixture(x);
+  if (!(bmix < V)) return 0.0;
+  double amix = aMixture(x);
+  return (R * T) / (V - bmix) - amix / (V * V);
+}
+
+double Temperature(const Composition& x, double P, double V) {
+  double bmix = bMixture(x);
+  if (!(0 < V)) return 0.0;
+  double amix = aMixture(x);
+  return ((P * V) * V + amix) * (V - bmix) / ((R * V) * V);
+}
+
+double Density(const Composition& x, double V) {
+  MolecularMasses();
+  double s = 0.0;
+  for (int i = 0; i < NumGases; ++i) s = s + x[i] * MM[i];
+  return 0 < V ? s / V : 0.0;
+}
+
+}  // namespace Globals

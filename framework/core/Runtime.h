@@ -1,0 +1,39 @@
+#pragma once
+// Qt-free runtime services shared by the engine and the windows: the one
+// text-to-number and number-to-text conversion, the one Double-to-integer
+// conversion, saturating 64-bit sums and the background-task hook.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+// Reads the longest leading number of a text, after leading blanks: an
+// optional sign, digits with at most one decimal point, an optional exponent,
+// or "inf"/"nan" as Str writes them. Locale-independent. Text without a
+// leading number (the empty text included) reads as 0.
+double Val(std::string_view text);
+
+// The text of a number: 15 significant digits, trailing zeros dropped,
+// exponent form for very large or small magnitudes (C's "%.15g"), always with
+// a decimal point, never a decimal comma.
+std::string Str(double value);
+
+// The text of an integer, in decimal.
+std::string Str(std::int64_t value);
+
+// Double to integer, to the nearest whole number with halves away from zero.
+// Values beyond the integer's range saturate at its ends; NaN gives 0.
+std::int64_t ToInt64(double value);
+std::int32_t ToInt32(double value);
+
+// a + b in 64 bits, saturating at the ends of the range instead of wrapping.
+std::int64_t AddInt64(std::int64_t a, std::int64_t b);
+
+// Called once per pass of every long loop. It deliberately does nothing: it
+// must never process user events, because a handler run in the middle of an
+// engine loop would overwrite the shared state that the loop is using.
+inline void RuntimeBackgroundTask() {}
+
+}  // namespace fw
