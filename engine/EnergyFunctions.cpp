@@ -31,11 +31,18 @@ double subtractPerGasFreeEnergy(double r, const Composition& x, double T, double
   return r;
 }
 
-// (H_ig - RT) - T S_ig, the ideal-gas part shared by A and G.
-double idealFreeEnergy(const Composition& x, double T) {
+// A, or with the P V term G: the ideal part (H_ig - RT) - T S_ig plus
+// -a/V - RT ln((V - b)/V) [+ RT V/(V - b) - a/V] less the per-gas terms.
+double freeEnergy(const Composition& x, double T, double V, bool withPV) {
+  double amix = aMixture(x);
+  double bmix = bMixture(x);
+  if (!validState(bmix, T, V)) return 0.0;
   double Hig = IdealGas(2, x, T);
   double Sig = IdealGas(1, x, T);
-  return (Hig - R * T) - T * Sig;
+  double RT = R * T;
+  double r = (-amix / V) - RT * excludedVolumeLog(bmix, V);
+  if (withPV) r = (r + (RT * V) / (V - bmix)) - amix / V;
+  return ((Hig - RT) - T * Sig) + subtractPerGasFreeEnergy(r, x, T, V);
 }
 
 }  // namespace
@@ -73,26 +80,10 @@ double Entropy(const Composition& x, double T, double V) {
 }
 
 // A = H_ig - RT - T S_ig - a/V - RT ln((V - b)/V) - sum of RT x_i ln(0.1 V/(x_i R T)).
-double Helmholtz(const Composition& x, double T, double V) {
-  double amix = aMixture(x);
-  double bmix = bMixture(x);
-  if (!validState(bmix, T, V)) return 0.0;
-  double ideal = idealFreeEnergy(x, T);
-  double RT = R * T;
-  double r = (-amix / V) - RT * excludedVolumeLog(bmix, V);
-  return ideal + subtractPerGasFreeEnergy(r, x, T, V);
-}
+double Helmholtz(const Composition& x, double T, double V) { return freeEnergy(x, T, V, false); }
 
 // G = A + RT V/(V - b) - a/V, the Helmholtz energy plus P V.
-double Gibbs(const Composition& x, double T, double V) {
-  double amix = aMixture(x);
-  double bmix = bMixture(x);
-  if (!validState(bmix, T, V)) return 0.0;
-  double ideal = idealFreeEnergy(x, T);
-  double RT = R * T;
-  double r = (((-amix / V) - RT * excludedVolumeLog(bmix, V)) + (RT * V) / (V - bmix)) - amix / V;
-  return ideal + subtractPerGasFreeEnergy(r, x, T, V);
-}
+double Gibbs(const Composition& x, double T, double V) { return freeEnergy(x, T, V, true); }
 
 // mu_i = H_i - T S_i - 2 sum_k x_k a_ik/V + RT ln(x_i R T/(0.1 (V - b))) + RT b_i/(V - b),
 // with H_i and S_i the ideal-gas values of pure gas i. Gas i itself needs no

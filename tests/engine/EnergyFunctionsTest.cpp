@@ -1,6 +1,7 @@
 #include "EngineTestSupport.h"
 
 #include <limits>
+#include <vector>
 
 namespace {
 
