@@ -112,6 +112,19 @@ TEST_F(Determinant, TiesInThePivotSearchGoToTheLaterRow) {
   EXPECT_EQ(-2.0, N(1, 1));
 }
 
+// Scaled pivoting: row 0 = (1, 0, 1000) has the scale 1e-3 and loses column
+// 0 to row 2 = (1, 1, 1). After the exchange the scale goes with the row, so
+// in column 1 row 1 (score 1) beats the moved row (score 1e-3) and no second
+// exchange happens. By hand: L U with rows (2, 1, 0) and det = 1 - 1000.
+TEST_F(Determinant, ScaleFactorsMoveWithTheirRows) {
+  Matrix M = matrixOf({{1, 0, 1000}, {0, 1, 0}, {1, 1, 1}});
+  EXPECT_EQ(-999.0, Globals::Det_LU_Decomposition(M));
+  const double expected[3][3] = {{1, 1, 1}, {0, 1, 0}, {1, -1, 999}};
+  for (int r = 0; r < 3; ++r) {
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(expected[r][c], M(r, c)) << r << ", " << c;
+  }
+}
+
 TEST_F(Determinant, EmptyAndOneByOneMatrices) {
   Matrix empty(0, 0);
   EXPECT_EQ(1.0, Globals::Det_LU_Decomposition(empty));

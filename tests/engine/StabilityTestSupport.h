@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "EngineTestSupport.h"
@@ -44,6 +45,35 @@ inline long double expansionByMinors(const Globals::Matrix& M) {
   for (int j = 0; j < M.cols(); ++j) {
     if (M(0, j) != 0.0) det += sign * M(0, j) * expansionByMinors(minorOf(M, 0, j));
     sign = -sign;
+  }
+  return det;
+}
+
+// The determinant by Gaussian elimination with partial pivoting, in
+// extended precision and without any threshold: for matrices too large to
+// expand by minors.
+inline long double eliminationDeterminant(const Globals::Matrix& M) {
+  const int n = M.rows();
+  std::vector<std::vector<long double>> work(n, std::vector<long double>(n));
+  for (int r = 0; r < n; ++r) {
+    for (int c = 0; c < n; ++c) work[r][c] = M(r, c);
+  }
+  long double det = 1.0L;
+  for (int j = 0; j < n; ++j) {
+    int pivot = j;
+    for (int r = j + 1; r < n; ++r) {
+      if (std::fabs(work[r][j]) > std::fabs(work[pivot][j])) pivot = r;
+    }
+    if (pivot != j) {
+      std::swap(work[pivot], work[j]);
+      det = -det;
+    }
+    det *= work[j][j];
+    if (work[j][j] == 0.0L) return 0.0L;
+    for (int r = j + 1; r < n; ++r) {
+      long double factor = work[r][j] / work[j][j];
+      for (int c = j; c < n; ++c) work[r][c] -= factor * work[j][c];
+    }
   }
   return det;
 }
