@@ -56,8 +56,8 @@ bool Control::Enabled() const { return widget_.isEnabled(); }
 void Control::SetEnabled(bool enabled) { widget_.setEnabled(enabled); }
 
 void Control::Refresh(bool eraseBackground) {
-  // Every control paints its whole area, so a repaint always erases; without
-  // erase an update coalesced with other paints is enough.
+  // repaint() redraws at once, background first; update() lets Qt redraw at
+  // its next paint, together with other changes.
   if (eraseBackground)
     widget_.repaint();
   else

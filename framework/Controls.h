@@ -46,7 +46,7 @@ class Control {
   void SetLeft(int left);
   void SetTop(int top);
   void SetWidth(int width);
-  virtual void SetHeight(int height);
+  void SetHeight(int height);
 
   bool Visible() const;  // the control's own visibility flag
   void SetVisible(bool visible);

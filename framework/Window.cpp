@@ -67,19 +67,18 @@ Qt::Alignment AlignmentOf(unsigned flags) {
   return horizontal | Qt::AlignTop;
 }
 
-bool IsFrame(Kind kind) {
+// Group boxes and rectangles: they frame controls and can carry them.
+bool IsContainer(Kind kind) {
   return kind == Kind::GroupBox || kind == Kind::Rectangle || kind == Kind::RoundRectangle;
 }
 
-bool IsContainer(Kind kind) { return IsFrame(kind); }
-
-// A frame (group box, rectangle) lies beneath the other controls of its
-// container even when the layout creates it after them, so that it never
-// hides them or takes their clicks.
+// A container lies beneath the other controls beside it even when the layout
+// creates it after them (a group box drawn round its radio buttons), so
+// that it never hides them or takes their clicks.
 void StackBelowContent(QWidget& frame) {
   for (QObject* sibling : frame.parentWidget()->children()) {
     auto* control = dynamic_cast<Control*>(sibling);
-    if (control && &control->Widget() != &frame && !IsFrame(control->GetKind())) {
+    if (control && &control->Widget() != &frame && !IsContainer(control->GetKind())) {
       frame.stackUnder(&control->Widget());
       return;
     }
@@ -267,7 +266,7 @@ void Window::AddControl(const ControlSpec& spec) {
                      isLine ? std::max(1, spec.height) : spec.height);
   widget.setVisible(!(spec.flags & Hidden));
   widget.setEnabled(!(spec.flags & Disabled));
-  if (IsFrame(spec.kind)) StackBelowContent(widget);
+  if (IsContainer(spec.kind)) StackBelowContent(widget);
   byName_.emplace(spec.name, &made);
   order_.push_back(&made);
 }

@@ -136,6 +136,7 @@ TEST(BuiltInPictures, ReopeningAWindowReusesTheCachedPicture) {
   };
   const fw::ControlSpec layout[] = {
       {.kind = fw::Kind::Canvas, .name = "Canvas1", .width = 40, .height = 20, .picture = &Uses::Square}};
+  slot.Release();
   const int before = fw::PictureLoadCount();
   {
     fw::Window first({.title = "One"}, layout);

@@ -2,7 +2,9 @@
 // name, window events and the single-instance getter.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QScreen>
 
 #include "framework/TestSupport.h"
 #include "tests/framework/TestWindows.h"
@@ -132,6 +134,12 @@ TEST_F(Windows, TheClientAreaHasTheLayoutSizeAndTheTitle) {
   EXPECT_FALSE(fixed.windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_FALSE(fixed.windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_TRUE(fixed.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST_F(Windows, PlacementTwoCentresTheWindowOnTheScreen) {
+  fw::Window centred({.title = "Centred", .width = 460, .height = 590, .placement = 2}, {});
+  const QPoint middle = QApplication::primaryScreen()->availableGeometry().center();
+  EXPECT_LE((centred.geometry().center() - middle).manhattanLength(), 2);
 }
 
 TEST_F(Windows, AResizableWindowKeepsWithinItsLimits) {
