@@ -102,7 +102,12 @@ void EditField::SetText(const std::string& text) {
     setText(next);
 }
 
-void EditField::FireTextChange() { Fire(textChange_); }
+void EditField::FireTextChange() {
+  if (inHandler_) return;
+  inHandler_ = true;
+  Fire(textChange_);
+  inHandler_ = false;
+}
 
 // -------------------------------------------------------------- PushButton
 

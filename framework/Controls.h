@@ -88,12 +88,14 @@ class EditField : public QLineEdit, public Control {
   std::string Text() const;
   // Fires the change event, also when the text does not change.
   void SetText(const std::string& text);
-  // Change event: on every change by typing, editing commands or code.
+  // Change event: on every change by typing, editing commands or code; not
+  // again from inside its own handler (a handler may rewrite its field).
   void SetTextChangeHandler(Handler handler) { textChange_ = std::move(handler); }
 
  private:
   void FireTextChange();
   Handler textChange_;
+  bool inHandler_ = false;
 };
 
 class PushButton : public QPushButton, public Control {

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QTimer>
 
 #include "framework/Application.h"
@@ -153,6 +154,17 @@ TEST_F(Menus, QuitEndsTheEventLoop) {
   QTimer::singleShot(0, [&] { Action("FileMenu", "FileQuit").trigger(); });
   EXPECT_EQ(app().Run(), 0);
   EXPECT_TRUE(window.isVisible()) << "the loop ends; shut-down is the program's";
+}
+
+TEST_F(Menus, ControlQQuitsFromAnyWindowWithTheMenuBar) {
+  fw::Window window({.title = "Quit", .width = 200, .height = 100}, kFieldLayout);
+  ui::Activate(window);
+  QTimer::singleShot(0, [&] { QTest::keyClick(&window.editField("Field"), Qt::Key_Q, Qt::ControlModifier); });
+  QTimer failed;  // ends the loop only when the shortcut did not
+  failed.setSingleShot(true);
+  QObject::connect(&failed, &QTimer::timeout, [&] { app().exit(7); });
+  failed.start(2000);
+  EXPECT_EQ(app().Run(), 0);
 }
 
 TEST_F(Menus, AnExceptionEscapingAHandlerInTheLoopIsReportedAndTheLoopGoesOn) {

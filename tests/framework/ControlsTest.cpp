@@ -48,6 +48,21 @@ TEST_F(Controls, SettingAFieldFromCodeFiresTheChangeEventEvenWithoutChange) {
   EXPECT_EQ(window->lastFieldText, "");
 }
 
+TEST(EditFields, AHandlerThatRewritesItsOwnFieldIsNotCalledAgainFromWithin) {
+  const fw::ControlSpec layout[] = {{fw::Kind::EditField, "minimum", "", 10, 10, 80, 25}};
+  fw::Window window({.title = "Own", .width = 100, .height = 50}, layout);
+  int runs = 0;
+  window.onTextChange("minimum", [&] {
+    ++runs;
+    window.editField("minimum").SetText("put number");
+  });
+  window.editField("minimum").SetText("-300");
+  EXPECT_EQ(runs, 1);
+  EXPECT_EQ(window.editField("minimum").Text(), "put number");
+  window.editField("minimum").SetText("1");
+  EXPECT_EQ(runs, 2);
+}
+
 TEST_F(Controls, ReturnInAFieldPressesTheDefaultButton) {
   ui::PressReturn(window->editField("Field"));
   EXPECT_EQ(window->calculatePresses, 1);
