@@ -57,6 +57,9 @@ QFont FontOf(const ControlSpec& spec) {
   if (spec.textSize > 0) font.setPixelSize(spec.textSize);
   font.setBold(spec.flags & Bold);
   font.setItalic(spec.flags & Italic);
+  // Every property is the control's own: nothing is inherited from the
+  // container's font (an italic 16-pixel group box caption).
+  font.setResolveMask(QFont::AllPropertiesResolved);
   return font;
 }
 

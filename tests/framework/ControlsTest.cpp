@@ -313,6 +313,18 @@ TEST_F(Controls, TextSizesArePixelsAndNamedFontsFallBackToASerifFace) {
   EXPECT_TRUE(window->staticText("Title").font().bold());
 }
 
+TEST(Fonts, AControlOnAContainerKeepsItsOwnDefaultFont) {
+  const fw::ControlSpec layout[] = {
+      {fw::Kind::GroupBox, "GroupBox6", "Select", 20, 15, 200, 100, 16, fw::Italic},
+      {fw::Kind::StaticText, "Plain", "plain", 30, 40, 100, 20, 0, 0, "GroupBox6"},
+  };
+  fw::Window window({.title = "Fonts", .width = 240, .height = 130}, layout);
+  const QFont plain = window.staticText("Plain").font();
+  EXPECT_FALSE(plain.italic());
+  EXPECT_EQ(QFontInfo(plain).pixelSize(), QFontInfo(QApplication::font()).pixelSize());
+  EXPECT_EQ(QFontInfo(window.groupBox("GroupBox6").font()).pixelSize(), 16);
+}
+
 TEST_F(Controls, TheDegreeMarkAndTheMiddleDotHaveGlyphs) {
   for (const char* name : {"Title", "RootText", "Unit"}) {
     const QFontMetrics metrics(window->staticText(name).font());
