@@ -410,6 +410,7 @@ void ListBox::UserEditedCell(int row, int column, const QString& text) {
 ScrollBar::ScrollBar(QWidget* parent, const std::string& name)
     : QScrollBar(Qt::Vertical, parent), Control(*this, Kind::ScrollBar, name) {
   setTracking(false);
+  setFocusPolicy(Qt::StrongFocus);  // the arrow keys scroll it
   connect(this, &QScrollBar::valueChanged, this, [this] { Fire(valueChanged_); });
 }
 

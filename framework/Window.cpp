@@ -364,8 +364,11 @@ void Window::onAction(std::string_view button, Handler handler) {
   Control& target = control(button);
   if (auto* push = dynamic_cast<PushButton*>(&target))
     push->SetActionHandler(std::move(handler));
+  else if (auto* radio = dynamic_cast<RadioButton*>(&target))
+    radio->SetActionHandler(std::move(handler));
   else
-    radioButton(button).SetActionHandler(std::move(handler));
+    throw std::logic_error("control \"" + std::string(button) + "\" of window \"" + Title() +
+                           "\" has no action");
 }
 
 void Window::onTextChange(std::string_view field, Handler handler) {
