@@ -1,0 +1,63 @@
+// First estimates for the two-phase calculations: Raoult's-law bubble and dew
+// pressures, Wilson K-values, and the normalisation of a phase composition at
+// the 10^-12 grain.
+
+#include <cmath>
+
+#include "engine/FixedPoint.h"
+#include "engine/Globals.h"
+#include "framework/core/Runtime.h"
+
+namespace Globals {
+
+// Mode 0: bubble pressure of a liquid of composition x, sum of x_i Psat_i.
+// Mode 1: dew pressure of a vapour, 1 / sum of x_i / Psat_i over the gases
+// with a positive saturation pressure, 0.1 MPa when that sum is not positive.
+double RaoultPressure(const Composition& x, double T, int mode) {
+  double S = 0.0;
+  for (int i = 0; i < NumGases; ++i) {
+    double Psat = SaturationPressure(i, T);  // for every gas, present or not
+    if (mode == 0) S = S + x[i] * Psat;
+    if (mode == 1 && 0 < Psat) S = S + x[i] / Psat;
+    fw::RuntimeBackgroundTask();
+  }
+  if (mode == 1) return 0 < S ? 1 / S : 0.1;
+  return S;
+}
+
+// K_i = y_i / x_i by Wilson's correlation; 1.0 for every gas unless T and P
+// are both positive.
+GasTable WilsonDistribution(double T, double P) {
+  GasTable K;
+  K.fill(1.0);
+  if (0 < T && 0 < P) {
+    CriticalValues();
+    for (int i = 0; i < NumGases; ++i) {
+      K[i] = std::exp(std::log(Pcrit[i] / P) + (5.373 * (1.0 + Acentric[i])) * (1 - Tcrit[i] / T));
+      fw::RuntimeBackgroundTask();
+    }
+  }
+  return K;
+}
+
+// Quantises x to the 10^-12 grain in IntegerFraction and, unless the integers
+// already sum to 10^12, rescales x in place to a unit sum. Returns the total
+// before rescaling. The conversion and the sum saturate, so even the huge
+// fractions of an extreme phase split stay well defined.
+double Normaliser(Composition& x) {
+  std::int64_t sum = 0;
+  for (int i = 0; i < NumGases; ++i) {
+    IntegerFraction[i] = scaledFraction(x[i]);
+    sum = fw::AddInt64(sum, IntegerFraction[i]);
+    fw::RuntimeBackgroundTask();
+  }
+  if (sum != PrecisionFactor) {
+    for (int i = 0; i < NumGases; ++i) {
+      x[i] = static_cast<double>(IntegerFraction[i]) / static_cast<double>(sum);
+      fw::RuntimeBackgroundTask();
+    }
+  }
+  return static_cast<double>(sum) / static_cast<double>(PrecisionFactor);
+}
+
+}  // namespace Globals

@@ -1,0 +1,72 @@
+// The spinodal temperature at a molar volume: a secant search on the
+// temperature for a zero of the spinodal matrix's determinant.
+
+#include <cmath>
+#include <optional>
+#include <utility>
+
+#include "engine/Determinant.h"
+#include "engine/Globals.h"
+#include "engine/SpinodalTerms.h"
+#include "framework/core/Runtime.h"
+
+namespace Globals {
+namespace {
+
+constexpr double kSecondStart = 0.99;
+constexpr int kLastPass = 1000;  // passes 0 .. 1000
+constexpr double kStepBound = 1e+300;
+constexpr double kStepTolerance = 1e-20;
+
+// The determinant of the spinodal matrix at T, with the zero threshold; none
+// when the product of the pivots is not finite, which the threshold alone
+// would turn into a false 0.0.
+std::optional<double> spinodalDeterminant(const detail::SpinodalTerms& terms, double T) {
+  Matrix Q = detail::AssembleSpinodalMatrix(terms, T);
+  double product = detail::LUProduct(Q);
+  if (!std::isfinite(product)) return std::nullopt;
+  return detail::ApplyZeroThreshold(product);
+}
+
+bool hasPresentGas(const Composition& x) {
+  for (double xi : x) {
+    if (xi > 0.0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+double SpinDetSolution(const Composition& x, double T0, double V) {
+  if (!hasPresentGas(x)) return 0.0;
+  // The spinodal matrix changes with the temperature only; its other terms
+  // are formed once, with the same values every fresh matrix would get.
+  const detail::SpinodalTerms terms = detail::FormSpinodalTerms(x, V);
+  std::optional<double> D0 = spinodalDeterminant(terms, T0);
+  if (!D0) return 0.0;
+  double T1 = kSecondStart * T0;
+  std::optional<double> D1 = spinodalDeterminant(terms, T1);
+  if (!D1) return 0.0;
+
+  // The current point has the larger determinant in magnitude; T0 on a tie.
+  double Tcur = T0, Dcur = *D0, Tprev = T1, Dprev = *D1;
+  if (std::fabs(*D1) > std::fabs(*D0)) {
+    std::swap(Tcur, Tprev);
+    std::swap(Dcur, Dprev);
+  }
+  for (int pass = 0; pass <= kLastPass; ++pass) {
+    double dT = Dcur - Dprev == 0.0 ? 0.0 : ((Tprev - Tcur) * Dcur) / (Dcur - Dprev);
+    if (Tcur / 10 < std::fabs(dT)) dT = dT >= 0 ? Tcur / 10 : -Tcur / 10;
+    Tprev = Tcur;
+    Dprev = Dcur;
+    Tcur = Tcur + dT;
+    std::optional<double> D = spinodalDeterminant(terms, Tcur);
+    if (!D || !(std::fabs(dT) < kStepBound && Tcur != 0.0)) return 0.0;
+    Dcur = *D;
+    if (std::fabs(dT / Tcur) < kStepTolerance || Dcur == 0.0) return Tcur;
+    fw::RuntimeBackgroundTask();
+  }
+  return 0.0;
+}
+
+}  // namespace Globals
