@@ -1,0 +1,281 @@
+#pragma once
+// The controls of a window. Each is a thin Qt widget with the operations the
+// windows read and write, named as the windows use them. Events are plain
+// callbacks; the window runs every one through its error guard.
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/Layout.h"
+
+namespace fw {
+
+class Window;
+class RadioGroup;
+
+// What every control has: a name, a place and size in window coordinates,
+// visibility, enabled state and redraw.
+class Control {
+ public:
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& Name() const { return name_; }
+  Kind GetKind() const { return kind_; }
+  QWidget& Widget() { return widget_; }
+  const QWidget& Widget() const { return widget_; }
+
+  // Left and Top are in the window's client coordinates, wherever the
+  // control's container is; setting them moves the control (and, for a
+  // container, everything on it).
+  int Left() const;
+  int Top() const;
+  int Width() const;
+  int Height() const;
+  void SetLeft(int left);
+  void SetTop(int top);
+  void SetWidth(int width);
+  void SetHeight(int height);
+
+  bool Visible() const;  // the control's own visibility flag
+  void SetVisible(bool visible);
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  // Redraws the control now; with erase, its background is painted afresh.
+  void Refresh(bool eraseBackground = true);
+
+ protected:
+  Control(QWidget& widget, Kind kind, std::string name);
+
+ private:
+  friend class Window;
+  QPoint ParentOrigin() const;  // the parent's top-left in client coordinates
+
+  QWidget& widget_;
+  QWidget* client_ = nullptr;  // the window's client area, set by the window
+  Kind kind_;
+  std::string name_;
+};
+
+using Handler = std::function<void()>;
+using CellHandler = std::function<void(int row, int column)>;
+
+class StaticText : public QLabel, public Control {
+ public:
+  StaticText(QWidget* parent, const std::string& name);
+  std::string Text() const { return text_; }
+  // Carriage returns and line feeds both break lines.
+  void SetText(const std::string& text);
+
+ private:
+  std::string text_;
+};
+
+class EditField : public QLineEdit, public Control {
+ public:
+  EditField(QWidget* parent, const std::string& name);
+  std::string Text() const;
+  // Fires the change event, also when the text does not change.
+  void SetText(const std::string& text);
+  // Change event: on every change by typing, editing commands or code.
+  void SetTextChangeHandler(Handler handler) { textChange_ = std::move(handler); }
+
+ private:
+  void FireTextChange();
+  Handler textChange_;
+};
+
+class PushButton : public QPushButton, public Control {
+ public:
+  PushButton(QWidget* parent, const std::string& name);
+  std::string Caption() const;
+  void SetCaption(const std::string& caption);
+  bool IsDefault() const { return isDefault(); }
+  // Presses the button as a click would.
+  void Press();
+  void SetActionHandler(Handler handler) { action_ = std::move(handler); }
+
+ private:
+  Handler action_;
+};
+
+class RadioButton : public QRadioButton, public Control {
+ public:
+  RadioButton(QWidget* parent, const std::string& name);
+  std::string Caption() const;
+  void SetCaption(const std::string& caption);
+  bool Value() const { return isChecked(); }
+  // Switching on switches the other buttons of the group off; no action runs.
+  void SetValue(bool on);
+  // Action: only when the user clicks the button.
+  void SetActionHandler(Handler handler) { action_ = std::move(handler); }
+  RadioGroup* Group() const { return group_; }
+  void SetGroup(RadioGroup* group) { group_ = group; }
+
+ protected:
+  void nextCheckState() override;
+
+ private:
+  Handler action_;
+  RadioGroup* group_ = nullptr;
+};
+
+// An explicit exclusive group: at most one of its buttons is on, and none
+// may be on.
+class RadioGroup {
+ public:
+  void Add(RadioButton& button);
+  void SwitchOthersOff(const RadioButton& on);
+  const std::vector<RadioButton*>& Buttons() const { return buttons_; }
+
+ private:
+  std::vector<RadioButton*> buttons_;
+};
+
+class GroupBox : public QGroupBox, public Control {
+ public:
+  GroupBox(QWidget* parent, const std::string& name);
+  std::string Caption() const;
+  void SetCaption(const std::string& caption);
+};
+
+// Rectangle and rounded rectangle: white fill, optional 1-pixel black border.
+class Rectangle : public QWidget, public Control {
+ public:
+  Rectangle(QWidget* parent, Kind kind, const std::string& name);
+  void SetBorder(bool border) { border_ = border; update(); }
+  bool Border() const { return border_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool border_ = true;
+};
+
+// A 1-pixel black line from the control's top-left corner to its
+// bottom-right corner; a height (or width) of 0 in the layout makes a
+// horizontal (or vertical) line.
+class Line : public QWidget, public Control {
+ public:
+  Line(QWidget* parent, const std::string& name);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// Canvas (backdrop) and image well (image): a picture drawn at the control's
+// size.
+class PictureControl : public QWidget, public Control {
+ public:
+  PictureControl(QWidget* parent, Kind kind, const std::string& name);
+  PicturePtr CurrentPicture() const { return picture_; }
+  void SetCurrentPicture(PicturePtr picture);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  PicturePtr picture_;
+};
+
+class Canvas : public PictureControl {
+ public:
+  Canvas(QWidget* parent, const std::string& name);
+  PicturePtr Backdrop() const { return CurrentPicture(); }
+  void SetBackdrop(PicturePtr picture) { SetCurrentPicture(std::move(picture)); }
+};
+
+class ImageWell : public PictureControl {
+ public:
+  ImageWell(QWidget* parent, const std::string& name);
+  PicturePtr Image() const { return CurrentPicture(); }
+  void SetImage(PicturePtr picture) { SetCurrentPicture(std::move(picture)); }
+};
+
+class ListBox : public QTableWidget, public Control {
+ public:
+  ListBox(QWidget* parent, const std::string& name);
+
+  int ColumnCount() const { return columnCount(); }
+  void SetColumnCount(int count);
+  // Widths in percent of the list's inner width: "50%, 50%" or "40% 60%";
+  // plain numbers are pixels. The last column takes what is left.
+  void SetColumnWidths(const std::string& widths);
+  void SetHeadingVisible(bool visible);
+  std::string Heading(int column) const;
+  void SetHeading(int column, const std::string& text);
+  void SetGridVertical(bool on);
+  bool GridVertical() const { return gridVertical_; }
+  void SetScrollBarsAllowed(bool allowed);
+
+  int RowCount() const { return rowCount(); }
+  // Adds a row with the text in column 0; it becomes the last index.
+  void AddRow(const std::string& text);
+  void DeleteAllRows();
+  int LastIndex() const { return lastIndex_; }  // -1 when no row was added
+
+  // Cells outside the rows and columns throw std::out_of_range.
+  std::string Cell(int row, int column) const;
+  void SetCell(int row, int column, const std::string& text);  // no event
+  bool CellEditable(int row, int column) const;
+  void SetCellEditable(int row, int column, bool editable = true);
+  // Opens the in-place editor on an editable cell.
+  void EditCell(int row, int column);
+
+  void SetCellClickHandler(CellHandler handler) { cellClick_ = std::move(handler); }
+  // Runs after every change the user makes in the in-place editor, with the
+  // cell already holding the new text; never for the program's own writes.
+  void SetCellTextChangeHandler(CellHandler handler) { cellTextChange_ = std::move(handler); }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  friend class CellEditorDelegate;
+  void CheckCell(int row, int column) const;
+  void FitColumns();
+  void UserEditedCell(int row, int column, const QString& text);
+
+  std::vector<double> widthSpecs_;  // > 0 percent, < 0 minus pixels
+  int lastIndex_ = -1;
+  bool gridVertical_ = false;
+  CellHandler cellClick_;
+  CellHandler cellTextChange_;
+};
+
+class ScrollBar : public QScrollBar, public Control {
+ public:
+  ScrollBar(QWidget* parent, const std::string& name);
+  int Minimum() const { return minimum(); }
+  int Maximum() const { return maximum(); }
+  int Value() const { return value(); }
+  int LineStep() const { return singleStep(); }
+  int PageStep() const { return pageStep(); }
+  void SetMinimum(int v) { setMinimum(v); }
+  // Lowering the maximum below the value moves the value and fires the event.
+  void SetMaximum(int v) { setMaximum(v); }
+  void SetValue(int v) { setValue(v); }
+  void SetLineStep(int v) { setSingleStep(v); }
+  void SetPageStep(int v) { setPageStep(v); }
+  void SetLiveScroll(bool live) { setTracking(live); }
+  // Value changed: by the user, by code, or by a clamp to a new range.
+  void SetValueChangedHandler(Handler handler) { valueChanged_ = std::move(handler); }
+
+ private:
+  Handler valueChanged_;
+};
+
+}  // namespace fw

@@ -1,0 +1,151 @@
+#include "framework/TestSupport.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <stdexcept>
+
+namespace fw::test {
+
+namespace {
+
+QString ToQ(const std::string& text) { return QString::fromStdString(text); }
+
+void FocusAtEnd(QLineEdit& field) {
+  if (QWidget* window = field.window()) {
+    window->show();
+    window->activateWindow();
+  }
+  field.setFocus(Qt::MouseFocusReason);
+  field.end(false);
+}
+
+QLineEdit& OpenEditor(ListBox& list) {
+  for (QLineEdit* editor : list.viewport()->findChildren<QLineEdit*>())
+    if (editor->isVisible()) return *editor;
+  throw std::logic_error("list box " + list.Name() + " has no open cell editor");
+}
+
+QRect ScrollBarPart(ScrollBar& bar, QStyle::SubControl part) {
+  QStyleOptionSlider option;
+  option.initFrom(&bar);
+  option.orientation = bar.orientation();
+  option.minimum = bar.minimum();
+  option.maximum = bar.maximum();
+  option.sliderPosition = bar.sliderPosition();
+  option.sliderValue = bar.value();
+  option.singleStep = bar.singleStep();
+  option.pageStep = bar.pageStep();
+  option.subControls = QStyle::SC_All;
+  return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
+}
+
+void ClickPart(ScrollBar& bar, QStyle::SubControl part) {
+  QTest::mouseClick(&bar, Qt::LeftButton, {}, ScrollBarPart(bar, part).center());
+}
+
+}  // namespace
+
+void ProcessEvents() {
+  QApplication::processEvents();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QApplication::processEvents();
+}
+
+void Type(EditField& field, const std::string& text) {
+  FocusAtEnd(field);
+  QTest::keyClicks(&field, ToQ(text));
+}
+
+void Retype(EditField& field, const std::string& text) {
+  FocusAtEnd(field);
+  field.selectAll();
+  if (text.empty())
+    QTest::keyClick(&field, Qt::Key_Delete);
+  else
+    QTest::keyClicks(&field, ToQ(text));
+}
+
+void PressReturn(EditField& field) {
+  FocusAtEnd(field);
+  QTest::keyClick(&field, Qt::Key_Return);
+}
+
+void Click(PushButton& button) {
+  QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
+}
+
+void Click(RadioButton& button) {
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  const QRect indicator = button.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, &button);
+  QTest::mouseClick(&button, Qt::LeftButton, {}, indicator.center());
+}
+
+void ClickCell(ListBox& list, int row, int column) {
+  const QModelIndex index = list.model()->index(row, column);
+  if (!index.isValid()) throw std::logic_error("list box " + list.Name() + ": no cell to click");
+  list.scrollTo(index);
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(index).center());
+}
+
+void TypeInCellEditor(ListBox& list, const std::string& text) {
+  QLineEdit& editor = OpenEditor(list);
+  editor.end(false);
+  QTest::keyClicks(&editor, ToQ(text));
+}
+
+void RetypeInCellEditor(ListBox& list, const std::string& text) {
+  QLineEdit& editor = OpenEditor(list);
+  editor.selectAll();
+  if (text.empty())
+    QTest::keyClick(&editor, Qt::Key_Delete);
+  else
+    QTest::keyClicks(&editor, ToQ(text));
+}
+
+void CommitCellEditor(ListBox& list) { QTest::keyClick(&OpenEditor(list), Qt::Key_Return); }
+
+void ClickArrowDown(ScrollBar& bar) { ClickPart(bar, QStyle::SC_ScrollBarAddLine); }
+void ClickArrowUp(ScrollBar& bar) { ClickPart(bar, QStyle::SC_ScrollBarSubLine); }
+void ClickPageDown(ScrollBar& bar) {
+  // A click in the track below the thumb, near the bottom arrow.
+  const QRect track = ScrollBarPart(bar, QStyle::SC_ScrollBarAddPage);
+  QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(track.center().x(), track.bottom() - 2));
+}
+
+void DragThumbTo(ScrollBar& bar, int value) {
+  const QPoint thumb = ScrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
+  QTest::mousePress(&bar, Qt::LeftButton, {}, thumb);
+  bar.setSliderPosition(value);  // where the drag has taken the thumb
+  QTest::mouseRelease(&bar, Qt::LeftButton, {}, thumb);
+}
+
+void Activate(Window& window) {
+  window.Show();
+  if (!QTest::qWaitForWindowActive(&window, 2000)) QApplication::setActiveWindow(&window);
+  ProcessEvents();
+}
+
+void ResizeClient(Window& window, int width, int height) {
+  const int extraWidth = window.width() - window.Client().width();
+  const int extraHeight = window.height() - window.Client().height();
+  window.resize(width + extraWidth, height + extraHeight);
+  ProcessEvents();
+}
+
+void CloseByCloseBox(Window& window) {
+  window.close();
+  ProcessEvents();
+}
+
+ErrorCapture::ErrorCapture() {
+  previous_ = SetErrorReportHook([this](const std::string& message) { messages_.push_back(message); });
+}
+
+ErrorCapture::~ErrorCapture() { SetErrorReportHook(std::move(previous_)); }
+
+}  // namespace fw::test

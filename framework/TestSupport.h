@@ -1,0 +1,63 @@
+#pragma once
+// Drives windows and controls headless as a user would: typing, clicking,
+// editing list cells, moving scroll bars, activating and resizing windows.
+// For tests only (links Qt Test).
+
+#include <string>
+#include <vector>
+
+#include "framework/ErrorReport.h"
+#include "framework/Window.h"
+
+namespace fw::test {
+
+// Lets queued events (activation, deferred deletes, repaints) run.
+void ProcessEvents();
+
+// Clicks into the field and types the text at the cursor, key by key.
+void Type(EditField& field, const std::string& text);
+// Selects all text of the field and replaces it by typing.
+void Retype(EditField& field, const std::string& text);
+// Presses Return with the keyboard focus in the field.
+void PressReturn(EditField& field);
+void Click(PushButton& button);
+void Click(RadioButton& button);
+
+// Clicks the cell (row, column) of a list.
+void ClickCell(ListBox& list, int row, int column);
+// Types into the list's open in-place editor, key by key.
+void TypeInCellEditor(ListBox& list, const std::string& text);
+// Selects all text in the open in-place editor and replaces it by typing.
+void RetypeInCellEditor(ListBox& list, const std::string& text);
+// Presses Return in the open in-place editor, committing the edit.
+void CommitCellEditor(ListBox& list);
+
+// Scroll-bar moves as the user makes them.
+void ClickArrowDown(ScrollBar& bar);  // one line step
+void ClickArrowUp(ScrollBar& bar);
+void ClickPageDown(ScrollBar& bar);   // one page step
+void DragThumbTo(ScrollBar& bar, int value);  // drag and let go
+
+// Shows the window and makes it the active window.
+void Activate(Window& window);
+// Resizes the window so that its client area has this size (within the
+// window's limits).
+void ResizeClient(Window& window, int width, int height);
+// Closes the window by its close box.
+void CloseByCloseBox(Window& window);
+
+// Captures the error reports while it lives, instead of message boxes.
+class ErrorCapture {
+ public:
+  ErrorCapture();
+  ~ErrorCapture();
+  ErrorCapture(const ErrorCapture&) = delete;
+  ErrorCapture& operator=(const ErrorCapture&) = delete;
+  const std::vector<std::string>& Messages() const { return messages_; }
+
+ private:
+  std::vector<std::string> messages_;
+  ErrorReportHook previous_;
+};
+
+}  // namespace fw::test

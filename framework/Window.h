@@ -1,0 +1,127 @@
+#pragma once
+// The base class of every window: built from a layout table, with its
+// controls reached by name, its handlers bound by name after the layout is
+// applied, and its activation and resizing events as virtual functions.
+
+#include <QWidget>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/Controls.h"
+#include "framework/Layout.h"
+
+class QMenuBar;
+
+namespace fw {
+
+using Layout = std::span<const ControlSpec>;
+
+class Window : public QWidget {
+ public:
+  Window(const WindowSpec& spec, Layout layout);
+  Window(const WindowSpec& spec, std::initializer_list<ControlSpec> layout)
+      : Window(spec, Layout(layout.begin(), layout.size())) {}
+  ~Window() override;
+
+  // Makes the window visible, brings it to the front and activates it.
+  void Show();
+  // The client area (below the menu bar): the sizes of the layout.
+  int Width() const;
+  int Height() const;
+  std::string Title() const;
+  const WindowSpec& Spec() const { return spec_; }
+  QWidget& Client() { return *client_; }
+  QMenuBar* MenuBar() const { return menuBar_; }
+
+  // Controls by name; a missing name or another kind throws std::logic_error.
+  bool HasControl(std::string_view name) const;
+  Control& control(std::string_view name);
+  StaticText& staticText(std::string_view name);
+  EditField& editField(std::string_view name);
+  PushButton& pushButton(std::string_view name);
+  RadioButton& radioButton(std::string_view name);
+  GroupBox& groupBox(std::string_view name);
+  Rectangle& rectangle(std::string_view name);  // also rounded rectangles
+  Line& line(std::string_view name);
+  Canvas& canvas(std::string_view name);
+  ImageWell& imageWell(std::string_view name);
+  ListBox& listBox(std::string_view name);
+  ScrollBar& scrollBar(std::string_view name);
+  // Every control in layout order.
+  const std::vector<Control*>& Controls() const { return order_; }
+
+  // Handler binding. Each handler runs through the error guard.
+  void onAction(std::string_view button, Handler handler);  // push or radio button
+  void onTextChange(std::string_view field, Handler handler);
+  void onCellClick(std::string_view list, CellHandler handler);
+  void onCellTextChange(std::string_view list, CellHandler handler);
+  void onValueChanged(std::string_view scrollBar, Handler handler);
+
+  // Presses the default button, if the window has one (Return does this).
+  void PressDefaultButton();
+
+  // Shows a window designed visible; the getter calls it once the window is
+  // fully built.
+  void ShowIfDesignedVisible();
+
+  // Activation: on the first showing and each time the window becomes the
+  // active window again.
+  virtual void Event_Activate() {}
+  // Resizing: repeatedly while the client area changes size.
+  virtual void Event_Resizing() {}
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void ApplyWindowSpec();
+  void AddControl(const ControlSpec& spec);
+  Control& Make(const ControlSpec& spec, QWidget* parent);
+  QWidget* ContainerFor(const ControlSpec& spec, QPoint& origin);
+  RadioGroup& GroupFor(const ControlSpec& spec);
+  template <class C>
+  C& Typed(std::string_view name, const char* kind);
+
+  WindowSpec spec_;
+  QWidget* client_ = nullptr;
+  QMenuBar* menuBar_ = nullptr;
+  std::map<std::string, Control*, std::less<>> byName_;
+  std::vector<Control*> order_;
+  std::map<std::string, std::unique_ptr<RadioGroup>> groups_;
+  bool shownOnce_ = false;
+};
+
+// ------------------------------------------------ single-instance windows
+// The open window registered under the lookup text, or nullptr. A closed
+// window is no longer found.
+Window* FindImplicitWindow(std::string_view lookup);
+void RegisterImplicitWindow(std::string_view lookup, Window& window);
+// Every window that is built and not yet closed, oldest first.
+std::vector<Window*> OpenWindows();
+// Closes and destroys every open window (at shut-down).
+void CloseAllWindows();
+
+// The one window of class W: the open one, or a new one built from its
+// layout (and shown at once when designed visible). The caller shows it.
+template <class W>
+W& GetImplicitWindow(std::string_view lookup) {
+  if (Window* open = FindImplicitWindow(lookup)) {
+    if (auto* typed = dynamic_cast<W*>(open)) return *typed;
+    throw std::logic_error("window \"" + std::string(lookup) + "\" is of another class");
+  }
+  auto* created = new W();
+  RegisterImplicitWindow(lookup, *created);
+  created->ShowIfDesignedVisible();
+  return *created;
+}
+
+}  // namespace fw

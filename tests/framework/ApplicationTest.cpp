@@ -1,0 +1,169 @@
+// The menu bar model, the framework's Edit and Quit commands, and the event
+// loop.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "framework/Application.h"
+#include "framework/TestSupport.h"
+
+namespace {
+
+namespace ui = fw::test;
+
+std::unique_ptr<fw::MenuItem> Item(const char* name, const char* text, const char* shortcut,
+                                   fw::MenuItem::Type type = fw::MenuItem::Type::Plain) {
+  auto item = std::make_unique<fw::MenuItem>(type);
+  item->SetName(name);
+  item->SetAutoEnable(true);
+  item->SetText(text);
+  if (shortcut) item->SetKeyboardShortcut(shortcut);
+  return item;
+}
+
+// The menu bar of the program: File with Quit, Edit with the edit commands.
+std::unique_ptr<fw::MenuBar> ProgramMenuBar() {
+  auto bar = std::make_unique<fw::MenuBar>();
+  bar->Append(Item("FileMenu", "&File", ""));
+  bar->Child("FileMenu")->Append(Item("FileQuit", "&Quit", "Cmd+Q", fw::MenuItem::Type::Quit));
+  bar->Append(Item("EditMenu", "&Edit", ""));
+  fw::MenuItem& edit = *bar->Child("EditMenu");
+  edit.Append(Item("EditUndo", "&Undo", "Cmd+Z"));
+  edit.Append(Item("UntitledMenu1", "-", nullptr));
+  edit.Append(Item("EditCut", "Cu&t", "Cmd+X"));
+  edit.Append(Item("EditCopy", "&Copy", "Cmd+C"));
+  edit.Append(Item("EditPaste", "&Paste", "Cmd+V"));
+  edit.Append(Item("EditClear", "&Delete", ""));
+  edit.Append(Item("UntitledMenu0", "-", nullptr));
+  edit.Append(Item("EditSelectAll", "Select &All", "Cmd+A"));
+  return bar;
+}
+
+const fw::ControlSpec kFieldLayout[] = {
+    {fw::Kind::EditField, "Field", "", 10, 10, 150, 25, 16},
+    {fw::Kind::EditField, "Other", "", 10, 50, 150, 25, 16},
+};
+
+class Menus : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    bar = ProgramMenuBar();
+    app().SetMenuBar(bar.get());
+  }
+  void TearDown() override {
+    fw::CloseAllWindows();
+    ui::ProcessEvents();
+    app().SetMenuBar(nullptr);
+  }
+  static fw::Application& app() { return *fw::Application::Instance(); }
+  QAction& Action(const char* menu, const char* item) { return bar->Child(menu)->Child(item)->Action(); }
+
+  std::unique_ptr<fw::MenuBar> bar;
+};
+
+TEST_F(Menus, ChildFindsItemsByName) {
+  ASSERT_NE(bar->Child("EditMenu"), nullptr);
+  EXPECT_EQ(bar->Child("EditMenu")->Child("EditCut")->Text(), "Cu&t");
+  EXPECT_EQ(bar->Child("EditCut"), nullptr) << "only direct children";
+  EXPECT_EQ(bar->Child("EditMenu")->Children().size(), 8u);
+  EXPECT_TRUE(bar->Child("EditMenu")->Child("UntitledMenu0")->IsSeparator());
+}
+
+TEST_F(Menus, EveryWindowWithAMenuBarShowsFileAndEditOutsideItsClientArea) {
+  fw::Window window({.title = "Start", .width = 540, .height = 605}, kFieldLayout);
+  ui::Activate(window);
+  ASSERT_NE(window.MenuBar(), nullptr);
+  const auto menus = window.MenuBar()->actions();
+  ASSERT_EQ(menus.size(), 2);
+  EXPECT_EQ(menus[0]->text(), "&File");
+  EXPECT_EQ(menus[1]->text(), "&Edit");
+  const auto editItems = menus[1]->menu()->actions();
+  ASSERT_EQ(editItems.size(), 8);
+  EXPECT_TRUE(editItems[1]->isSeparator());
+  EXPECT_EQ(editItems[2]->text(), "Cu&t");
+  EXPECT_EQ(window.Height(), 605);
+  EXPECT_GT(window.height(), 605) << "the menu bar lies above the client area";
+
+  fw::Window bare({.title = "Bare", .width = 100, .height = 100, .menuBar = false}, kFieldLayout);
+  EXPECT_EQ(bare.MenuBar(), nullptr);
+}
+
+TEST_F(Menus, ShortcutsAreTheControlKeyAndEmptyMeansNone) {
+  EXPECT_EQ(Action("FileMenu", "FileQuit").shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+  EXPECT_EQ(Action("EditMenu", "EditUndo").shortcut(), QKeySequence(QKeySequence::Undo));
+  EXPECT_EQ(Action("EditMenu", "EditCopy").shortcut(), QKeySequence(QKeySequence::Copy));
+  EXPECT_EQ(Action("EditMenu", "EditSelectAll").shortcut(), QKeySequence(QKeySequence::SelectAll));
+  EXPECT_TRUE(Action("EditMenu", "EditClear").shortcut().isEmpty());
+}
+
+TEST_F(Menus, EditCommandsAreEnabledOnlyWhenTheyApplyToTheFocusedField) {
+  fw::Window window({.title = "Edit", .width = 200, .height = 100}, kFieldLayout);
+  ui::Activate(window);
+  window.editField("Other").setFocus();
+  QApplication::clipboard()->clear();
+  app().UpdateEditCommands();
+  EXPECT_FALSE(Action("EditMenu", "EditCut").isEnabled()) << "nothing selected";
+  EXPECT_FALSE(Action("EditMenu", "EditSelectAll").isEnabled()) << "nothing to select";
+  EXPECT_FALSE(Action("EditMenu", "EditPaste").isEnabled()) << "empty clipboard";
+  EXPECT_FALSE(Action("EditMenu", "EditUndo").isEnabled());
+  EXPECT_TRUE(Action("FileMenu", "FileQuit").isEnabled());
+
+  fw::EditField& field = window.editField("Field");
+  ui::Type(field, "0.25");
+  EXPECT_TRUE(Action("EditMenu", "EditSelectAll").isEnabled());
+  EXPECT_TRUE(Action("EditMenu", "EditUndo").isEnabled());
+  EXPECT_FALSE(Action("EditMenu", "EditCopy").isEnabled());
+  field.selectAll();
+  EXPECT_TRUE(Action("EditMenu", "EditCut").isEnabled());
+  EXPECT_TRUE(Action("EditMenu", "EditCopy").isEnabled());
+  EXPECT_TRUE(Action("EditMenu", "EditClear").isEnabled());
+}
+
+TEST_F(Menus, EditCommandsActOnTheFocusedFieldAndRaiseItsChangeEvent) {
+  fw::Window window({.title = "Edit", .width = 200, .height = 100}, kFieldLayout);
+  int changes = 0;
+  window.onTextChange("Other", [&] { ++changes; });
+  ui::Activate(window);
+  fw::EditField& field = window.editField("Field");
+  ui::Type(field, "0.75");
+  Action("EditMenu", "EditSelectAll").trigger();
+  EXPECT_EQ(field.selectedText(), "0.75");
+  Action("EditMenu", "EditCut").trigger();
+  EXPECT_EQ(field.Text(), "");
+  EXPECT_EQ(QApplication::clipboard()->text(), "0.75");
+
+  fw::EditField& other = window.editField("Other");
+  ui::Type(other, "");
+  Action("EditMenu", "EditPaste").trigger();
+  EXPECT_EQ(other.Text(), "0.75");
+  EXPECT_EQ(changes, 1);
+  Action("EditMenu", "EditUndo").trigger();
+  EXPECT_EQ(other.Text(), "");
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(field.Text(), "") << "only the focused field is touched";
+}
+
+TEST_F(Menus, QuitEndsTheEventLoop) {
+  fw::Window window({.title = "Quit", .width = 200, .height = 100}, kFieldLayout);
+  window.Show();
+  QTimer::singleShot(0, [&] { Action("FileMenu", "FileQuit").trigger(); });
+  EXPECT_EQ(app().Run(), 0);
+  EXPECT_TRUE(window.isVisible()) << "the loop ends; shut-down is the program's";
+}
+
+TEST_F(Menus, AnExceptionEscapingAHandlerInTheLoopIsReportedAndTheLoopGoesOn) {
+  const fw::ControlSpec layout[] = {{fw::Kind::PushButton, "Go", "go", 10, 10, 80, 25}};
+  fw::Window window({.title = "Loop", .width = 200, .height = 100}, layout);
+  window.onAction("Go", [] { throw std::runtime_error("bad entry"); });
+  ui::ErrorCapture reports;
+  QTimer::singleShot(0, [&] { ui::Click(window.pushButton("Go")); });
+  QTimer::singleShot(0, [&] { Action("FileMenu", "FileQuit").trigger(); });
+  EXPECT_EQ(app().Run(), 0);
+  EXPECT_EQ(reports.Messages(), std::vector<std::string>{"bad entry"});
+}
+
+}  // namespace

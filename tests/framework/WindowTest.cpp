@@ -1,0 +1,267 @@
+// Windows built from layout tables: places and sizes, containers, lookup by
+// name, window events and the single-instance getter.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QScreen>
+
+#include "framework/TestSupport.h"
+#include "tests/framework/TestWindows.h"
+
+namespace {
+
+using fwtest::ControlsWindow;
+namespace ui = fw::test;
+
+class Windows : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    fw::CloseAllWindows();
+    ui::ProcessEvents();
+  }
+};
+
+// ------------------------------------------------------------- the layout
+
+TEST_F(Windows, EveryControlStandsAtItsPlaceAndSizeFromTheTable) {
+  ControlsWindow window;
+  ASSERT_EQ(window.Controls().size(), std::size(fwtest::kControlsLayout));
+  for (const fw::ControlSpec& spec : fwtest::kControlsLayout) {
+    SCOPED_TRACE(spec.name);
+    fw::Control& control = window.control(spec.name);
+    EXPECT_EQ(control.Left(), spec.left);
+    EXPECT_EQ(control.Top(), spec.top);
+    EXPECT_EQ(control.Width(), spec.kind == fw::Kind::Line ? std::max(1, spec.width) : spec.width);
+    EXPECT_EQ(control.Height(), spec.kind == fw::Kind::Line ? std::max(1, spec.height) : spec.height);
+    EXPECT_EQ(control.GetKind(), spec.kind);
+  }
+}
+
+TEST_F(Windows, ControlsAreMadeInLayoutOrder) {
+  ControlsWindow window;
+  for (std::size_t i = 0; i < std::size(fwtest::kControlsLayout); ++i)
+    EXPECT_EQ(window.Controls()[i]->Name(), fwtest::kControlsLayout[i].name);
+}
+
+TEST_F(Windows, ControlsOnAContainerAreItsChildrenAtRelativePlaces) {
+  ControlsWindow window;
+  // Result (30, 172) on RoundRectangle1 (20, 165): 10 and 7 inside it.
+  QWidget& result = window.staticText("Result").Widget();
+  EXPECT_EQ(result.parentWidget(), &window.rectangle("RoundRectangle1").Widget());
+  EXPECT_EQ(result.pos(), QPoint(10, 7));
+  // Choice1 (60, 90) in GroupBox2 (20, 70).
+  EXPECT_EQ(window.radioButton("Choice1").Widget().pos(), QPoint(40, 20));
+  EXPECT_EQ(window.scrollBar("ScrollBar1").Widget().parentWidget(), &window.Client());
+}
+
+TEST_F(Windows, MovingAContainerCarriesEveryControlOnIt) {
+  ControlsWindow window;
+  window.rectangle("Rectangle1").SetTop(-50);
+  EXPECT_EQ(window.editField("Field").Top(), 40 - 50);
+  EXPECT_EQ(window.staticText("Result").Top(), 172 - 50) << "through a second container";
+  EXPECT_EQ(window.radioButton("Choice0").Top(), 90 - 50);
+  EXPECT_EQ(window.radioButton("Choice0").Left(), 30);
+  EXPECT_EQ(window.scrollBar("ScrollBar1").Top(), 0);
+  window.rectangle("RoundRectangle1").SetLeft(40);
+  EXPECT_EQ(window.staticText("Result").Left(), 50);
+  EXPECT_EQ(window.rectangle("RoundRectangle1").Left(), 40);
+}
+
+TEST_F(Windows, AFrameMadeAfterItsButtonsLiesBeneathThem) {
+  ControlsWindow window;
+  ui::Activate(window);
+  // GroupBox1 comes after Kelvin and Celsius in the table and covers them.
+  QWidget& frame = window.groupBox("GroupBox1").Widget();
+  QWidget& celsius = window.radioButton("Celsius").Widget();
+  const QPoint inside = celsius.geometry().center();
+  EXPECT_EQ(window.rectangle("Rectangle1").Widget().childAt(inside), &celsius);
+  EXPECT_TRUE(frame.geometry().contains(inside));
+  ui::Click(window.radioButton("Celsius"));
+  EXPECT_TRUE(window.radioButton("Celsius").Value());
+}
+
+TEST_F(Windows, AMissingNameOrAnotherKindIsAProgrammingError) {
+  ControlsWindow window;
+  EXPECT_THROW(window.control("Nothing"), std::logic_error);
+  EXPECT_THROW(window.staticText("Field"), std::logic_error);
+  EXPECT_THROW(window.editField("Title"), std::logic_error);
+  EXPECT_THROW(window.onAction("Title", [] {}), std::logic_error);
+  EXPECT_THROW(window.onValueChanged("Field", [] {}), std::logic_error);
+  EXPECT_TRUE(window.HasControl("Field"));
+  EXPECT_FALSE(window.HasControl("field"));
+  EXPECT_NO_THROW(window.rectangle("RoundRectangle1"));
+}
+
+TEST_F(Windows, ALayoutWithADuplicateNameOrAMissingContainerIsRefused) {
+  const fw::ControlSpec twice[] = {
+      {fw::Kind::StaticText, "A", "a", 0, 0, 10, 10},
+      {fw::Kind::StaticText, "A", "b", 0, 0, 10, 10},
+  };
+  EXPECT_THROW(fw::Window({.title = "Bad"}, twice), std::logic_error);
+  const fw::ControlSpec orphan[] = {{fw::Kind::StaticText, "A", "a", 0, 0, 10, 10, 0, 0, "Nowhere"}};
+  EXPECT_THROW(fw::Window({.title = "Bad"}, orphan), std::logic_error);
+  const fw::ControlSpec notContainer[] = {
+      {fw::Kind::StaticText, "A", "a", 0, 0, 10, 10},
+      {fw::Kind::StaticText, "B", "b", 0, 0, 10, 10, 0, 0, "A"},
+  };
+  EXPECT_THROW(fw::Window({.title = "Bad"}, notContainer), std::logic_error);
+  EXPECT_TRUE(fw::OpenWindows().empty()) << "no half-built window stays behind";
+}
+
+TEST_F(Windows, BuildingAWindowRunsNoHandler) {
+  ControlsWindow window;
+  ui::ProcessEvents();
+  EXPECT_EQ(window.fieldChanges, 0);
+  EXPECT_EQ(window.kelvinActions, 0);
+  EXPECT_EQ(window.scrolls, 0);
+  EXPECT_EQ(window.resizings, 0);
+  EXPECT_TRUE(window.radioButton("Kelvin").Value());
+}
+
+// ------------------------------------------------------- window properties
+
+TEST_F(Windows, TheClientAreaHasTheLayoutSizeAndTheTitle) {
+  const fw::ControlSpec none[] = {{fw::Kind::StaticText, "A", "a", 0, 0, 10, 10}};
+  fw::Window fixed({.title = "Fluid", .width = 310, .height = 595}, none);
+  ui::Activate(fixed);
+  EXPECT_EQ(fixed.Title(), "Fluid");
+  EXPECT_EQ(fixed.Width(), 310);
+  EXPECT_EQ(fixed.Height(), 595);
+  ui::ResizeClient(fixed, 400, 700);
+  EXPECT_EQ(fixed.Height(), 595) << "not resizable";
+  EXPECT_EQ(fixed.palette().color(QPalette::Window), QColor(Qt::white));
+  EXPECT_FALSE(fixed.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(fixed.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_TRUE(fixed.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST_F(Windows, PlacementTwoCentresTheWindowOnTheScreen) {
+  fw::Window centred({.title = "Centred", .width = 460, .height = 590, .placement = 2}, {});
+  const QPoint middle = QApplication::primaryScreen()->availableGeometry().center();
+  EXPECT_LE((centred.geometry().center() - middle).manhattanLength(), 2);
+}
+
+TEST_F(Windows, AResizableWindowKeepsWithinItsLimits) {
+  ControlsWindow window;
+  ui::Activate(window);
+  ui::ResizeClient(window, 420, 300);
+  EXPECT_EQ(window.Height(), 300);
+  ui::ResizeClient(window, 500, 900);
+  EXPECT_EQ(window.Height(), 600);
+  EXPECT_EQ(window.Width(), 420);
+  ui::ResizeClient(window, 420, 100);
+  EXPECT_EQ(window.Height(), 200);
+}
+
+TEST_F(Windows, ResizingFiresTheResizingEventWithTheNewHeight) {
+  ControlsWindow window;
+  ui::Activate(window);
+  EXPECT_EQ(window.resizings, 0);
+  ui::ResizeClient(window, 420, 250);
+  EXPECT_GE(window.resizings, 1);
+  EXPECT_EQ(window.scrollBar("ScrollBar1").Height(), 235);
+  EXPECT_EQ(window.scrollBar("ScrollBar1").Maximum(), 350);
+}
+
+TEST_F(Windows, ATallerWindowClampsTheScrolledPanelThroughTheValueEvent) {
+  ControlsWindow window;
+  ui::Activate(window);
+  window.scrollBar("ScrollBar1").SetValue(200);
+  ASSERT_EQ(window.rectangle("Rectangle1").Top(), -200);
+  ui::ResizeClient(window, 420, 550);  // maximum becomes 50
+  EXPECT_EQ(window.scrollBar("ScrollBar1").Value(), 50);
+  EXPECT_EQ(window.rectangle("Rectangle1").Top(), -50);
+}
+
+TEST_F(Windows, ActivationFiresOnShowingAndOnEachReturnToTheFront) {
+  ControlsWindow& first = *new ControlsWindow();
+  ui::Activate(first);
+  EXPECT_EQ(first.activations, 1);
+  ControlsWindow& second = *new ControlsWindow();
+  ui::Activate(second);
+  EXPECT_EQ(second.activations, 1);
+  ui::Activate(first);
+  EXPECT_EQ(first.activations, 2);
+  EXPECT_EQ(second.activations, 1);
+}
+
+// ----------------------------------------------- single-instance windows
+
+class Start2Like : public fw::Window {
+ public:
+  static inline int built = 0;
+  Start2Like() : fw::Window({.title = "Fluid", .width = 200, .height = 100}, Layout()) { ++built; }
+  static fw::Layout Layout() {
+    static const fw::ControlSpec layout[] = {
+        {fw::Kind::EditField, "H2Onumber", "", 10, 10, 150, 25, 16},
+    };
+    return layout;
+  }
+};
+
+class HiddenLike : public fw::Window {
+ public:
+  HiddenLike() : fw::Window({.title = "Hidden", .width = 100, .height = 50, .visible = false}, {}) {}
+};
+
+class Broken : public fw::Window {
+ public:
+  Broken() : fw::Window({.title = "Broken"}, {}) { throw std::runtime_error("cannot build"); }
+};
+
+TEST_F(Windows, TheGetterReturnsTheOpenWindowUntilItIsClosed) {
+  Start2Like::built = 0;
+  auto& first = fw::GetImplicitWindow<Start2Like>("Start2Like.Start2Like");
+  EXPECT_TRUE(first.isVisible()) << "designed visible: shown when built";
+  first.editField("H2Onumber").SetText("0.5");
+  auto& again = fw::GetImplicitWindow<Start2Like>("Start2Like.Start2Like");
+  EXPECT_EQ(&again, &first);
+  EXPECT_EQ(again.editField("H2Onumber").Text(), "0.5");
+  EXPECT_EQ(Start2Like::built, 1);
+
+  ui::CloseByCloseBox(first);
+  EXPECT_EQ(fw::FindImplicitWindow("Start2Like.Start2Like"), nullptr);
+  auto& fresh = fw::GetImplicitWindow<Start2Like>("Start2Like.Start2Like");
+  EXPECT_EQ(Start2Like::built, 2);
+  EXPECT_EQ(fresh.editField("H2Onumber").Text(), "") << "built afresh from its layout";
+  EXPECT_EQ(fw::OpenWindows().size(), 1u);
+}
+
+TEST_F(Windows, AWindowDesignedHiddenWaitsForShow) {
+  auto& hidden = fw::GetImplicitWindow<HiddenLike>("HiddenLike.HiddenLike");
+  EXPECT_FALSE(hidden.isVisible());
+  hidden.Show();
+  EXPECT_TRUE(hidden.isVisible());
+}
+
+TEST_F(Windows, AClosedWindowIsNotFoundEvenBeforeItIsDeleted) {
+  auto& window = fw::GetImplicitWindow<Start2Like>("Start2Like.Start2Like");
+  window.Show();
+  window.close();  // deletion is still queued
+  EXPECT_EQ(fw::FindImplicitWindow("Start2Like.Start2Like"), nullptr);
+  EXPECT_TRUE(fw::OpenWindows().empty());
+  ui::ProcessEvents();
+}
+
+TEST_F(Windows, AWindowThatFailsToBuildLeavesNothingBehind) {
+  EXPECT_THROW(fw::GetImplicitWindow<Broken>("Broken.Broken"), std::runtime_error);
+  EXPECT_EQ(fw::FindImplicitWindow("Broken.Broken"), nullptr);
+  EXPECT_TRUE(fw::OpenWindows().empty());
+}
+
+TEST_F(Windows, ALookupTextOfAnotherClassIsAProgrammingError) {
+  fw::GetImplicitWindow<Start2Like>("Shared.Shared");
+  EXPECT_THROW(fw::GetImplicitWindow<HiddenLike>("Shared.Shared"), std::logic_error);
+}
+
+TEST_F(Windows, CloseAllWindowsEndsEveryOpenWindow) {
+  fw::GetImplicitWindow<Start2Like>("Start2Like.Start2Like");
+  fw::GetImplicitWindow<HiddenLike>("HiddenLike.HiddenLike");
+  EXPECT_EQ(fw::OpenWindows().size(), 2u);
+  fw::CloseAllWindows();
+  EXPECT_TRUE(fw::OpenWindows().empty());
+  EXPECT_EQ(fw::FindImplicitWindow("Start2Like.Start2Like"), nullptr);
+}
+
+}  // namespace
