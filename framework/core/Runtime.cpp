@@ -128,4 +128,13 @@ std::int64_t AddInt64(std::int64_t a, std::int64_t b) {
   return sum;
 }
 
+std::int64_t SumInt64(std::span<const std::int64_t> values) {
+  std::int64_t sum = 0;
+  for (std::int64_t v : values) {
+    sum = AddInt64(sum, v);
+    RuntimeBackgroundTask();
+  }
+  return sum;
+}
+
 }  // namespace fw

@@ -4,6 +4,7 @@
 // conversion, saturating 64-bit sums and the background-task hook.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,9 @@ std::int32_t ToInt32(double value);
 
 // a + b in 64 bits, saturating at the ends of the range instead of wrapping.
 std::int64_t AddInt64(std::int64_t a, std::int64_t b);
+
+// The sum of the values in index order, with AddInt64.
+std::int64_t SumInt64(std::span<const std::int64_t> values);
 
 // Called once per pass of every long loop. It deliberately does nothing: it
 // must never process user events, because a handler run in the middle of an

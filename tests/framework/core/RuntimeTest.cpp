@@ -117,3 +117,15 @@ TEST(AddInt64, SaturatesInsteadOfWrapping) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SumInt64, AddsInOrderAndSaturates) {
+  const std::int64_t fluid[] = {250'000'000'000, 750'000'000'000, 0};
+  EXPECT_EQ(fw::SumInt64(fluid), 1'000'000'000'000);
+  const std::int64_t huge[] = {kMax, 5, -10};
+  EXPECT_EQ(fw::SumInt64(huge), kMax - 10);  // saturates at the top, then comes down
+  EXPECT_EQ(fw::SumInt64({}), 0);
+}
+
+}  // namespace

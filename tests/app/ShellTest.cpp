@@ -1,0 +1,301 @@
+// The application shell driven headless as a user would.
+
+#include <gtest/gtest.h>
+
+#include <QMenuBar>
+#include <QTimer>
+#include <string>
+
+#include "app/App.h"
+#include "app/Explain.h"
+#include "app/MenuBar1.h"
+#include "app/Program.h"
+#include "app/Start1Window.h"
+#include "app/Start2Window.h"
+#include "app/Start3Window.h"
+#include "engine/Globals.h"
+#include "framework/TestSupport.h"
+#include "windows/phase_behaviour/CriticalPointWindow.h"
+#include "windows/phase_behaviour/SpinodalWindow.h"
+#include "windows/single_phase/TemperatureWindow.h"
+#include "windows/single_phase/VolumeWindow.h"
+
+namespace {
+
+namespace test = fw::test;
+
+class Shell : public ::testing::Test {
+ protected:
+  void SetUp() override { Program::StartUp(*app()); }
+  void TearDown() override {
+    Program::ShutDown();
+    test::ProcessEvents();
+  }
+
+  static App* app() {
+    static int argc = 1;
+    static char name[] = "shell_tests";
+    static char* argv[] = {name, nullptr};
+    static App* instance = new App(argc, argv);
+    return instance;
+  }
+
+  // Opens the fluid window as the start window's "continue" does.
+  Start2Window& fluidWindow() {
+    test::Click(Start1Window::Get().pushButton("continue1"));
+    return Start2Window::Get();
+  }
+
+  static void typeFraction(Start2Window& window, const char* field, const std::string& text) {
+    test::Type(window.editField(field), text);
+  }
+
+  static std::string sumText(Start2Window& window) { return window.staticText("Sum").Text(); }
+
+  static bool isOpen(std::string_view lookup) { return fw::FindImplicitWindow(lookup) != nullptr; }
+
+  static int openCount() { return static_cast<int>(fw::OpenWindows().size()); }
+};
+
+TEST_F(Shell, StartUpShowsOnlyTheStartWindowWithItsMenuBar) {
+  ASSERT_EQ(openCount(), 1);
+  Start1Window& start = Start1Window::Get();
+  EXPECT_TRUE(start.isVisible());
+  EXPECT_EQ(start.Title(), "Start");
+  ASSERT_NE(start.MenuBar(), nullptr);
+  QStringList menus;
+  for (QAction* action : start.MenuBar()->actions()) menus << action->text();
+  EXPECT_EQ(menus, QStringList({"&File", "&Edit"}));
+  EXPECT_EQ(Globals::PrecisionFactor, 1'000'000'000'000);
+}
+
+TEST_F(Shell, MenuBarHoldsQuitAndTheEditCommands) {
+  MenuBar1& bar = MenuBar1::Get();
+  EXPECT_EQ(&bar, &MenuBar1::Get());
+  fw::MenuItem* file = bar.Child("FileMenu");
+  ASSERT_NE(file, nullptr);
+  ASSERT_NE(file->Child("FileQuit"), nullptr);
+  EXPECT_EQ(file->Child("FileQuit")->GetType(), fw::MenuItem::Type::Quit);
+  EXPECT_EQ(file->Children().size(), 1u);
+  fw::MenuItem* edit = bar.Child("EditMenu");
+  ASSERT_NE(edit, nullptr);
+  const char* names[] = {"EditUndo", "UntitledMenu1", "EditCut", "EditCopy", "EditPaste",
+                         "EditClear", "UntitledMenu0", "EditSelectAll"};
+  ASSERT_EQ(edit->Children().size(), std::size(names));
+  for (std::size_t i = 0; i < std::size(names); ++i) EXPECT_EQ(edit->Children()[i]->Name(), names[i]);
+  EXPECT_EQ(edit->Child("EditClear")->KeyboardShortcut(), "");
+  EXPECT_EQ(edit->Child("EditCut")->KeyboardShortcut(), "Cmd+X");
+}
+
+TEST_F(Shell, QuitEndsTheEventLoop) {
+  QTimer::singleShot(0, [] { fw::Application::Instance()->Quit(); });
+  EXPECT_EQ(app()->Run(), 0);
+}
+
+TEST_F(Shell, StartWindowOpensOneFluidWindow) {
+  Start2Window& first = fluidWindow();
+  typeFraction(first, "H2Onumber", "0.5");
+  Start2Window& second = fluidWindow();
+  EXPECT_EQ(&first, &second);
+  EXPECT_EQ(second.editField("H2Onumber").Text(), "0.5");  // contents as the user left them
+  EXPECT_EQ(openCount(), 2);
+}
+
+TEST_F(Shell, OneWholeFractionIsAccepted) {
+  Start2Window& fluid = fluidWindow();
+  typeFraction(fluid, "H2Onumber", "1");
+  EXPECT_EQ(sumText(fluid), "1");
+  test::Click(fluid.pushButton("continue2"));
+  EXPECT_EQ(Globals::fraction[0], 1.0);
+  for (int i = 1; i < Globals::NumGases; ++i) EXPECT_EQ(Globals::fraction[i], 0.0);
+  EXPECT_TRUE(isOpen("Start3Window.Start3Window"));
+  EXPECT_EQ(sumText(fluid), "1");  // the sum keeps its text
+}
+
+TEST_F(Shell, FractionsThatDoNotAddUpAreRefused) {
+  Globals::fraction[4] = 0.25;  // a fluid accepted before
+  Start2Window& fluid = fluidWindow();
+  for (const char* field : {"CO2number", "N2number", "CH4number"}) typeFraction(fluid, field, "0.3");
+  EXPECT_EQ(sumText(fluid), "0.9");
+  test::Click(fluid.pushButton("continue2"));
+  EXPECT_EQ(sumText(fluid), "adjust fractions!");
+  EXPECT_EQ(Globals::fraction[4], 0.25);  // the old fluid stays
+  EXPECT_FALSE(isOpen("Start3Window.Start3Window"));
+  // The next change rewrites the sum.
+  typeFraction(fluid, "Arnumber", "0.1");
+  EXPECT_EQ(sumText(fluid), "1");
+}
+
+TEST_F(Shell, DigitsBeyondTheTwelfthPlaceAreLost) {
+  Start2Window& fluid = fluidWindow();
+  for (const char* field : {"H2Onumber", "CO2number", "N2number"}) typeFraction(fluid, field, "0.3333333333333");
+  EXPECT_EQ(Globals::IntegerFraction[0], 333'333'333'333);
+  EXPECT_EQ(sumText(fluid), "0.999999999999");
+  test::Click(fluid.pushButton("continue2"));
+  EXPECT_EQ(sumText(fluid), "adjust fractions!");
+}
+
+TEST_F(Shell, DecimalFractionsThatAddUpAreAccepted) {
+  // 0.0021 x 10^12 falls just below a whole number in Double arithmetic.
+  Start2Window& fluid = fluidWindow();
+  typeFraction(fluid, "N2number", "0.0021");
+  typeFraction(fluid, "O2number", "0.9979");
+  EXPECT_EQ(Globals::IntegerFraction[2], 2'100'000'000);
+  test::Click(fluid.pushButton("continue2"));
+  EXPECT_TRUE(isOpen("Start3Window.Start3Window"));
+  EXPECT_EQ(Globals::fraction[2], 0.0021);
+  EXPECT_EQ(Globals::fraction[6], 0.9979);
+}
+
+TEST_F(Shell, NegativeAndOverUnityFractionsAreAccepted) {
+  Start2Window& fluid = fluidWindow();
+  typeFraction(fluid, "CO2number", "1.5");
+  typeFraction(fluid, "CH4number", "-0.5");
+  test::Click(fluid.pushButton("continue2"));
+  EXPECT_EQ(Globals::fraction[1], 1.5);
+  EXPECT_EQ(Globals::fraction[9], -0.5);
+}
+
+TEST_F(Shell, ReturnInAFieldPressesContinue) {
+  Start2Window& fluid = fluidWindow();
+  typeFraction(fluid, "H2number", "1");
+  test::PressReturn(fluid.editField("H2number"));
+  EXPECT_EQ(Globals::fraction[5], 1.0);
+  EXPECT_TRUE(isOpen("Start3Window.Start3Window"));
+}
+
+TEST_F(Shell, ClearEmptiesTheFluidAndTheFields) {
+  Start2Window& fluid = fluidWindow();
+  typeFraction(fluid, "H2Onumber", "0.4");
+  typeFraction(fluid, "C2H6number", "0.6");
+  test::Click(fluid.pushButton("continue2"));
+  ASSERT_EQ(Globals::fraction[10], 0.6);
+  test::Click(fluid.pushButton("Clear"));
+  for (int i = 0; i < Globals::NumGases; ++i) {
+    EXPECT_EQ(Globals::fraction[i], 0.0);
+    EXPECT_EQ(Globals::IntegerFraction[i], 0);
+  }
+  EXPECT_EQ(fluid.editField("C2H6number").Text(), "");
+  EXPECT_EQ(sumText(fluid), "0");
+  test::Click(fluid.pushButton("continue2"));
+  EXPECT_EQ(sumText(fluid), "adjust fractions!");
+  EXPECT_EQ(Globals::fraction[0], 0.0);
+}
+
+TEST_F(Shell, AReopenedWindowIsFreshButTheStoredIntegersStay) {
+  Start2Window& fluid = fluidWindow();
+  typeFraction(fluid, "COnumber", "0.25");
+  typeFraction(fluid, "Arnumber", "0.75");
+  test::CloseByCloseBox(fluid);
+  test::ProcessEvents();
+  EXPECT_FALSE(isOpen("Start2Window.Start2Window"));
+  Start2Window& reopened = fluidWindow();
+  EXPECT_EQ(reopened.editField("COnumber").Text(), "");
+  EXPECT_EQ(sumText(reopened), "0");
+  test::Click(reopened.pushButton("continue2"));
+  EXPECT_EQ(Globals::fraction[7], 0.25);
+  EXPECT_EQ(Globals::fraction[8], 0.75);
+}
+
+TEST_F(Shell, ContinueChecksTheIntegersOfTheLastNormalisation) {
+  // A normalisation elsewhere leaves the integers of the composition it scaled.
+  Globals::Composition phase{};
+  phase[1] = 0.25;
+  phase[9] = 0.25;
+  Globals::Normaliser(phase);
+  Start2Window& fluid = fluidWindow();
+  test::Click(fluid.pushButton("continue2"));
+  EXPECT_EQ(sumText(fluid), "adjust fractions!");  // they sum to 0.5
+  typeFraction(fluid, "N2number", "0.5");           // re-summed with the new entry
+  EXPECT_EQ(sumText(fluid), "1");
+  test::Click(fluid.pushButton("continue2"));
+  EXPECT_EQ(Globals::fraction[1], 0.25);
+  EXPECT_EQ(Globals::fraction[2], 0.5);
+}
+
+TEST_F(Shell, ChooserWithNothingSelectedOpensNothing) {
+  Start3Window& chooser = Start3Window::Get();
+  int before = openCount();
+  test::Click(chooser.pushButton("PushButton1"));
+  EXPECT_EQ(openCount(), before);
+}
+
+TEST_F(Shell, ChooserOpensExactlyTheSelectedWindowOnce) {
+  Start3Window& chooser = Start3Window::Get();
+  test::Click(chooser.radioButton("Spinodal"));
+  test::Click(chooser.pushButton("PushButton1"));
+  test::Click(chooser.pushButton("PushButton1"));
+  EXPECT_TRUE(isOpen("SpinodalWindow.SpinodalWindow"));
+  EXPECT_FALSE(isOpen("CriticalPointWindow.CriticalPointWindow"));
+  EXPECT_EQ(openCount(), 3);  // start, chooser, spinodal
+  EXPECT_EQ(SpinodalWindow::Get().Title(), "Spinodal");
+  // Choosing another procedure switches the first off.
+  test::Click(chooser.radioButton("MolarVolumes"));
+  EXPECT_FALSE(chooser.radioButton("Spinodal").Value());
+  test::Click(chooser.pushButton("PushButton1"));
+  EXPECT_TRUE(VolumeWindow::Get().isVisible());
+  EXPECT_EQ(openCount(), 4);
+}
+
+TEST_F(Shell, ChooserShowsAWindowDesignedHidden) {
+  Start3Window& chooser = Start3Window::Get();
+  test::Click(chooser.radioButton("Temperatures"));
+  test::Click(chooser.pushButton("PushButton1"));
+  EXPECT_TRUE(TemperatureWindow::Get().isVisible());
+}
+
+TEST_F(Shell, EveryProcedureOpensItsOwnWindow) {
+  struct Choice { const char* radio; const char* lookup; const char* title; };
+  const Choice choices[] = {
+      {"MolarVolumes", "VolumeWindow.VolumeWindow", "Molar Volumes"},
+      {"Pressures", "PressureWindow.PressureWindow", "Pressures"},
+      {"Temperatures", "TemperatureWindow.TemperatureWindow", "Temperatures"},
+      {"Fugacities", "FugacityWindow.FugacityWindow", "Fugacities"},
+      {"Activities", "ActivityWindow.ActivityWindow", "Activities"},
+      {"Homogenisation", "BubbleDewPoint.BubbleDewPoint", "Bubble-Dew point"},
+      {"LiquidVapour", "LiquidVapourEq.LiquidVapourEq", "Liquid-Vapour Equilibrium"},
+      {"CriticalPoint", "CriticalPointWindow.CriticalPointWindow", "Critical Point"},
+      {"Spinodal", "SpinodalWindow.SpinodalWindow", "Spinodal"},
+      {"InternalEnergy", "EnergyWindow.EnergyWindow", "Internal Energy"},
+      {"Enthalpy", "EnthalpyWindow.EnthalpyWindow", "Enthalpy"},
+      {"Entropy", "EntropyWindow.EntropyWindow", "Entropy"},
+      {"HelmholtzEnergy", "HelmholtzWindow.HelmholtzWindow", "Helmholtz Energy"},
+      {"GibbsEnergy", "GibbsWindow.GibbsWindow", "Gibbs Energy"},
+      {"ChemicalPotentials", "ChemPotWindow.ChemPotWindow", "Chemical Potentials"},
+  };
+  Start3Window& chooser = Start3Window::Get();
+  for (const Choice& choice : choices) {
+    int before = openCount();
+    test::Click(chooser.radioButton(choice.radio));
+    test::Click(chooser.pushButton("PushButton1"));
+    fw::Window* window = fw::FindImplicitWindow(choice.lookup);
+    ASSERT_NE(window, nullptr) << choice.radio;
+    EXPECT_EQ(window->Title(), choice.title);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(openCount(), before + 1) << choice.radio;
+  }
+}
+
+TEST_F(Shell, ExplanationWindowIsSingle) {
+  Explain& first = Explain::Get();
+  first.Show();
+  Explain& second = Explain::Get();
+  second.Show();
+  EXPECT_EQ(&first, &second);
+  EXPECT_EQ(first.Title(), "Explanation");
+  EXPECT_EQ(openCount(), 2);
+  EXPECT_EQ(first.Width(), 435);
+  EXPECT_EQ(first.Height(), 445);
+}
+
+TEST_F(Shell, WindowsHaveTheirDesignedSizes) {
+  EXPECT_EQ(Start1Window::Get().Width(), 540);
+  EXPECT_EQ(Start1Window::Get().Height(), 605);
+  Start2Window& fluid = fluidWindow();
+  EXPECT_EQ(fluid.Width(), 310);
+  EXPECT_EQ(fluid.Height(), 595);
+  EXPECT_EQ(fluid.Title(), "Fluid");
+  EXPECT_EQ(Start3Window::Get().Height(), 570);
+}
+
+}  // namespace
