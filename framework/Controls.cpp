@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QStyleOptionButton>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <stdexcept>
@@ -64,6 +65,24 @@ void Control::Refresh(bool eraseBackground) {
     widget_.update();
 }
 
+// ------------------------------------------------------------- TextFitter
+
+void TextFitter::FontChanged(const QWidget& widget) {
+  if (fitting_) return;
+  designed_ = widget.font();
+  haveDesigned_ = true;
+}
+
+void TextFitter::Refit(QWidget& widget, const std::function<bool(const QFont&)>& fits) {
+  QFont font = haveDesigned_ ? designed_ : widget.font();
+  font.setStretch(100);
+  for (int stretch = 95; stretch >= 75 && !fits(font); stretch -= 5) font.setStretch(stretch);
+  if (font == widget.font()) return;
+  fitting_ = true;
+  widget.setFont(font);
+  fitting_ = false;
+}
+
 // -------------------------------------------------------------- StaticText
 
 StaticText::StaticText(QWidget* parent, const std::string& name)
@@ -83,6 +102,39 @@ void StaticText::SetText(const std::string& text) {
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   shown.replace(QChar('\r'), QChar('\n'));
   setText(shown);
+  Refit();
+}
+
+void StaticText::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) {
+    fitter_.FontChanged(*this);
+    Refit();
+  }
+  QLabel::changeEvent(event);
+}
+
+void StaticText::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  Refit();
+}
+
+void StaticText::Refit() {
+  fitter_.Refit(*this, [this](const QFont& font) { return Fits(font); });
+}
+
+// A wrapped text fits when it needs no more lines than the box holds (at
+// least one); an unwrapped one when each of its lines is no wider than the box.
+bool StaticText::Fits(const QFont& font) const {
+  const QFontMetrics metrics(font);
+  if (wordWrap()) {
+    const int lineHeight = std::max(1, metrics.lineSpacing());
+    const QRect needed = metrics.boundingRect(QRect(0, 0, width(), 1 << 20), Qt::TextWordWrap, text());
+    return needed.height() / lineHeight <= std::max(1, height() / lineHeight);
+  }
+  for (const QString& line : text().split(QChar('\n'))) {
+    if (metrics.horizontalAdvance(line) > width()) return false;
+  }
+  return true;
 }
 
 // --------------------------------------------------------------- EditField
@@ -130,11 +182,38 @@ RadioButton::RadioButton(QWidget* parent, const std::string& name)
 }
 
 std::string RadioButton::Caption() const { return text().toStdString(); }
-void RadioButton::SetCaption(const std::string& caption) { setText(ToQ(caption)); }
+void RadioButton::SetCaption(const std::string& caption) {
+  setText(ToQ(caption));
+  Refit();
+}
 
 void RadioButton::SetValue(bool on) {
   setChecked(on);
   if (on && group_) group_->SwitchOthersOff(*this);
+}
+
+void RadioButton::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) {
+    fitter_.FontChanged(*this);
+    Refit();
+  }
+  QRadioButton::changeEvent(event);
+}
+
+void RadioButton::resizeEvent(QResizeEvent* event) {
+  QRadioButton::resizeEvent(event);
+  Refit();
+}
+
+// The caption fits when it is no wider than the room beside the indicator.
+void RadioButton::Refit() {
+  fitter_.Refit(*this, [this](const QFont& font) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.fontMetrics = QFontMetrics(font);
+    const int room = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).width();
+    return QFontMetrics(font).horizontalAdvance(text()) <= room;
+  });
 }
 
 void RadioButton::nextCheckState() {

@@ -71,6 +71,22 @@ class Control {
 using Handler = std::function<void()>;
 using CellHandler = std::function<void(int row, int column)>;
 
+// Layouts are drawn in pixels for a narrower face than many desktops use by
+// default: a caption that does not fit its box is drawn condensed, down to
+// three quarters of its width, instead of being cut off.
+class TextFitter {
+ public:
+  // Call on every font change: a font set from outside is the designed one.
+  void FontChanged(const QWidget& widget);
+  // Sets the widest stretch of the designed font for which `fits` holds.
+  void Refit(QWidget& widget, const std::function<bool(const QFont&)>& fits);
+
+ private:
+  QFont designed_;
+  bool haveDesigned_ = false;
+  bool fitting_ = false;
+};
+
 class StaticText : public QLabel, public Control {
  public:
   StaticText(QWidget* parent, const std::string& name);
@@ -78,8 +94,15 @@ class StaticText : public QLabel, public Control {
   // Carriage returns and line feeds both break lines.
   void SetText(const std::string& text);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  void Refit();
+  bool Fits(const QFont& font) const;
   std::string text_;
+  TextFitter fitter_;
 };
 
 class EditField : public QLineEdit, public Control {
@@ -127,10 +150,14 @@ class RadioButton : public QRadioButton, public Control {
 
  protected:
   void nextCheckState() override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void Refit();
   Handler action_;
   RadioGroup* group_ = nullptr;
+  TextFitter fitter_;
 };
 
 // An explicit exclusive group: at most one of its buttons is on, and none

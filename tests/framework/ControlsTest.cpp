@@ -381,3 +381,57 @@ TEST(Guard, ReachingAMissingControlIsReportedLikeAnyError) {
 }
 
 }  // namespace
+
+namespace {
+
+// ---------------------------------------------------------- text fitting
+
+int advance(const QWidget& widget, const QString& text) {
+  return QFontMetrics(widget.font()).horizontalAdvance(text);
+}
+
+TEST(TextFitting, ACaptionTooWideForItsBoxIsCondensedUntilItFits) {
+  const char* longText = "Software Package with a long name, v.2";
+  const fw::ControlSpec layout[] = {
+      {fw::Kind::StaticText, "Wide", longText, 10, 10, 400, 25, 18},
+      {fw::Kind::StaticText, "Narrow", longText, 10, 40, 1, 25, 18},
+      {fw::Kind::StaticText, "Tight", longText, 10, 70, 300, 25, 18},
+      {fw::Kind::RadioButton, "Radio", longText, 10, 100, 250, 20, 14},
+  };
+  fw::Window window({.title = "Fit", .width = 420, .height = 130}, layout);
+  ui::Activate(window);  // sizes reach the controls when the window is shown
+  fw::StaticText& wide = window.staticText("Wide");
+  EXPECT_EQ(wide.font().stretch(), 100);  // room enough: the designed face
+  EXPECT_LE(advance(wide, wide.text()), 400);
+  // Never below three quarters, even where nothing would fit.
+  EXPECT_EQ(window.staticText("Narrow").font().stretch(), 75);
+  fw::StaticText& tight = window.staticText("Tight");
+  if (advance(wide, wide.text()) > 300) {
+    EXPECT_LT(tight.font().stretch(), 100);
+    if (tight.font().stretch() > 75) {
+      EXPECT_LE(advance(tight, tight.text()), 300);
+    }
+  }
+  // The designed size and family stay; a later, shorter text gets them back.
+  EXPECT_EQ(tight.font().pixelSize(), 18);
+  tight.SetText("short");
+  EXPECT_EQ(tight.font().stretch(), 100);
+  EXPECT_LT(window.radioButton("Radio").font().stretch(), 100);
+}
+
+TEST(TextFitting, AWrappedTextMayUseTheLinesItsBoxHolds) {
+  const char* sentence = "a-values and b-values of individual gases are obtained from critical-point properties";
+  const fw::ControlSpec layout[] = {
+      {fw::Kind::StaticText, "OneLine", sentence, 10, 10, 500, 20, 12, fw::MultiLine},
+      {fw::Kind::StaticText, "ThreeLines", sentence, 10, 40, 200, 60, 12, fw::MultiLine},
+  };
+  fw::Window window({.title = "Wrap", .width = 520, .height = 110}, layout);
+  ui::Activate(window);
+  fw::StaticText& one = window.staticText("OneLine");
+  if (one.font().stretch() > 75) {
+    EXPECT_LE(advance(one, one.text()), 500);
+  }
+  EXPECT_EQ(window.staticText("ThreeLines").font().stretch(), 100);
+}
+
+}  // namespace
