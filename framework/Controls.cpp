@@ -67,26 +67,39 @@ void Control::Refresh(bool eraseBackground) {
 
 // ------------------------------------------------------------- TextFitter
 
-void TextFitter::FontChanged(const QWidget& widget) {
-  if (fitting_) return;
-  designed_ = widget.font();
-  haveDesigned_ = true;
+TextFitter::TextFitter(QWidget& widget, Fits fits)
+    : widget_(widget), fits_(std::move(fits)), designed_(widget.font()) {
+  widget.installEventFilter(this);
 }
 
-void TextFitter::Refit(QWidget& widget, const std::function<bool(const QFont&)>& fits) {
-  QFont font = haveDesigned_ ? designed_ : widget.font();
+void TextFitter::Refit() {
+  QFont font = designed_;
   font.setStretch(100);
-  for (int stretch = 95; stretch >= 75 && !fits(font); stretch -= 5) font.setStretch(stretch);
-  if (font == widget.font()) return;
+  for (int stretch = 95; stretch >= 75 && !fits_(font); stretch -= 5) font.setStretch(stretch);
+  if (font == widget_.font()) return;
   fitting_ = true;
-  widget.setFont(font);
+  widget_.setFont(font);
   fitting_ = false;
+}
+
+bool TextFitter::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &widget_ && !fitting_) {
+    if (event->type() == QEvent::FontChange) {
+      designed_ = widget_.font();
+      Refit();
+    } else if (event->type() == QEvent::Resize) {
+      Refit();
+    }
+  }
+  return false;
 }
 
 // -------------------------------------------------------------- StaticText
 
 StaticText::StaticText(QWidget* parent, const std::string& name)
-    : QLabel(parent), Control(*this, Kind::StaticText, name) {
+    : QLabel(parent),
+      Control(*this, Kind::StaticText, name),
+      fitter_(*this, [this](const QFont& font) { return Fits(font); }) {
   setTextFormat(Qt::PlainText);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setMargin(0);
@@ -102,24 +115,7 @@ void StaticText::SetText(const std::string& text) {
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   shown.replace(QChar('\r'), QChar('\n'));
   setText(shown);
-  Refit();
-}
-
-void StaticText::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::FontChange) {
-    fitter_.FontChanged(*this);
-    Refit();
-  }
-  QLabel::changeEvent(event);
-}
-
-void StaticText::resizeEvent(QResizeEvent* event) {
-  QLabel::resizeEvent(event);
-  Refit();
-}
-
-void StaticText::Refit() {
-  fitter_.Refit(*this, [this](const QFont& font) { return Fits(font); });
+  fitter_.Refit();
 }
 
 // A wrapped text fits when it needs no more lines than the box holds (at
@@ -176,7 +172,9 @@ void PushButton::Press() { click(); }
 // ------------------------------------------------------------- RadioButton
 
 RadioButton::RadioButton(QWidget* parent, const std::string& name)
-    : QRadioButton(parent), Control(*this, Kind::RadioButton, name) {
+    : QRadioButton(parent),
+      Control(*this, Kind::RadioButton, name),
+      fitter_(*this, [this](const QFont& font) { return Fits(font); }) {
   setAutoExclusive(false);  // the window's explicit groups decide
   connect(this, &QRadioButton::clicked, this, [this] { Fire(action_); });
 }
@@ -184,7 +182,7 @@ RadioButton::RadioButton(QWidget* parent, const std::string& name)
 std::string RadioButton::Caption() const { return text().toStdString(); }
 void RadioButton::SetCaption(const std::string& caption) {
   setText(ToQ(caption));
-  Refit();
+  fitter_.Refit();
 }
 
 void RadioButton::SetValue(bool on) {
@@ -192,28 +190,13 @@ void RadioButton::SetValue(bool on) {
   if (on && group_) group_->SwitchOthersOff(*this);
 }
 
-void RadioButton::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::FontChange) {
-    fitter_.FontChanged(*this);
-    Refit();
-  }
-  QRadioButton::changeEvent(event);
-}
-
-void RadioButton::resizeEvent(QResizeEvent* event) {
-  QRadioButton::resizeEvent(event);
-  Refit();
-}
-
 // The caption fits when it is no wider than the room beside the indicator.
-void RadioButton::Refit() {
-  fitter_.Refit(*this, [this](const QFont& font) {
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.fontMetrics = QFontMetrics(font);
-    const int room = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).width();
-    return QFontMetrics(font).horizontalAdvance(text()) <= room;
-  });
+bool RadioButton::Fits(const QFont& font) const {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.fontMetrics = QFontMetrics(font);
+  const int room = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).width();
+  return QFontMetrics(font).horizontalAdvance(text()) <= room;
 }
 
 void RadioButton::nextCheckState() {

@@ -74,16 +74,22 @@ using CellHandler = std::function<void(int row, int column)>;
 // Layouts are drawn in pixels for a narrower face than many desktops use by
 // default: a caption that does not fit its box is drawn condensed, down to
 // three quarters of its width, instead of being cut off.
-class TextFitter {
+class TextFitter : public QObject {
  public:
-  // Call on every font change: a font set from outside is the designed one.
-  void FontChanged(const QWidget& widget);
-  // Sets the widest stretch of the designed font for which `fits` holds.
-  void Refit(QWidget& widget, const std::function<bool(const QFont&)>& fits);
+  using Fits = std::function<bool(const QFont&)>;
+  // Watches the widget's font changes (a font set from outside is the designed
+  // one) and resizes, refitting after each.
+  TextFitter(QWidget& widget, Fits fits);
+  // Sets the widest stretch of the designed font for which the text fits.
+  void Refit();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QWidget& widget_;
+  Fits fits_;
   QFont designed_;
-  bool haveDesigned_ = false;
   bool fitting_ = false;
 };
 
@@ -94,12 +100,7 @@ class StaticText : public QLabel, public Control {
   // Carriage returns and line feeds both break lines.
   void SetText(const std::string& text);
 
- protected:
-  void changeEvent(QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-
  private:
-  void Refit();
   bool Fits(const QFont& font) const;
   std::string text_;
   TextFitter fitter_;
@@ -150,11 +151,9 @@ class RadioButton : public QRadioButton, public Control {
 
  protected:
   void nextCheckState() override;
-  void changeEvent(QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void Refit();
+  bool Fits(const QFont& font) const;
   Handler action_;
   RadioGroup* group_ = nullptr;
   TextFitter fitter_;
