@@ -45,12 +45,8 @@ GasTable WilsonDistribution(double T, double P) {
 // before rescaling. The conversion and the sum saturate, so even the huge
 // fractions of an extreme phase split stay well defined.
 double Normaliser(Composition& x) {
-  std::int64_t sum = 0;
-  for (int i = 0; i < NumGases; ++i) {
-    IntegerFraction[i] = scaledFraction(x[i]);
-    sum = fw::AddInt64(sum, IntegerFraction[i]);
-    fw::RuntimeBackgroundTask();
-  }
+  for (int i = 0; i < NumGases; ++i) IntegerFraction[i] = scaledFraction(x[i]);
+  const std::int64_t sum = fw::SumInt64(IntegerFraction);
   if (sum != PrecisionFactor) {
     for (int i = 0; i < NumGases; ++i) {
       x[i] = static_cast<double>(IntegerFraction[i]) / static_cast<double>(sum);
