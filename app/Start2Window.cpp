@@ -5,7 +5,7 @@
 #include "app/Pictures.h"
 #include "app/Start3Window.h"
 #include "engine/Globals.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ constexpr std::array<const char*, Globals::NumGases> kClearOrder = {
     "NH3number", "H2number",  "O2number",  "COnumber", "Arnumber"};
 
 std::int64_t sumOfIntegerFractions() {
-  return fw::SumInt64(Globals::IntegerFraction);
+  return rt::SumInt64(Globals::IntegerFraction);
 }
 
 }  // namespace
@@ -73,10 +73,10 @@ Start2Window::Start2Window() : fw::Window(kWindow, kLayout) {
 // Each field stores its fraction at the 10^-12 grain and shows the sum of all
 // eleven stored integers, whoever wrote them.
 void Start2Window::GasField_TextChange(int gas) {
-  double value = fw::Val(editField(kGasFields[gas]).Text());
-  Globals::IntegerFraction[gas] = fw::ToInt64(static_cast<double>(Globals::PrecisionFactor) * value);
+  double value = rt::Val(editField(kGasFields[gas]).Text());
+  Globals::IntegerFraction[gas] = rt::ToInt64(static_cast<double>(Globals::PrecisionFactor) * value);
   double sum = static_cast<double>(sumOfIntegerFractions());
-  staticText("Sum").SetText(fw::Str(sum / static_cast<double>(Globals::PrecisionFactor)));
+  staticText("Sum").SetText(rt::Str(sum / static_cast<double>(Globals::PrecisionFactor)));
 }
 
 // Checks and copies the stored integers, not the texts of the fields.

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "engine/Globals.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace Globals {
 namespace {
@@ -28,7 +28,7 @@ double jacobiSum(const Matrix& C, const Matrix& D) {
   double sum = 0.0;
   for (int i = 0; i < C.rows(); ++i) {
     for (int j = 0; j < C.cols(); ++j) sum = sum + C(i, j) * D(i, j);
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
   return sum;
 }
@@ -47,7 +47,7 @@ Matrix CofactorMatrix(const Matrix& Q) {
       double sign = (i + j) % 2 == 0 ? 1.0 : -1.0;
       C(i, j) = sign * Det_LU_Decomposition(minor);
     }
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
   return C;
 }
@@ -65,7 +65,7 @@ Matrix CriticalMatrix(const Composition& x, double T, double V) {
     c = c + 1;
     // The present gas of present index 0 has no row and gets no derivative.
     if (c > 0) grad[c] = jacobiSum(C, DerivativeMatrix(k, x, T, V));
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
   for (int i = 0; i <= m; ++i) Q(m, i) = grad[i];
   return Q;

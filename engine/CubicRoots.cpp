@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "engine/Globals.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace Globals {
 namespace {
@@ -111,7 +111,7 @@ double VolumeChoice(RootArray& roots, int mode) {
     } else {
       roots[0][k] = 0;
     }
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
   if (count <= 1) return result;
 

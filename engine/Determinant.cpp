@@ -8,7 +8,7 @@
 
 #include "engine/Determinant.h"
 #include "engine/Globals.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace Globals {
 namespace {
@@ -85,7 +85,7 @@ double LUProduct(Matrix& M) {
       double r = 1 / M(j, j);
       for (int i = j + 1; i <= n; ++i) M(i, j) = M(i, j) * r;
     }
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
   double det = sign;
   for (int j = 0; j <= n; ++j) det = det * M(j, j);

@@ -7,7 +7,7 @@
 
 #include "engine/FixedPoint.h"
 #include "engine/Globals.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace Globals {
 namespace {
@@ -26,7 +26,7 @@ double perGasLog(double xi, double T, double V) { return std::log((0.1 * V) / ((
 double subtractPerGasFreeEnergy(double r, const Composition& x, double T, double V) {
   for (int i = 0; i < NumGases; ++i) {
     if (presentInFixedPoint(x[i])) r = r - ((x[i] * R) * T) * perGasLog(x[i], T, V);
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
   return r;
 }
@@ -74,7 +74,7 @@ double Entropy(const Composition& x, double T, double V) {
   double r = R * excludedVolumeLog(bmix, V);
   for (int i = 0; i < NumGases; ++i) {
     if (presentInFixedPoint(x[i])) r = r + (x[i] * R) * perGasLog(x[i], T, V);
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
   return Sig + r;
 }
@@ -98,7 +98,7 @@ double ChemicalPotential(int i, const Composition& x, double T, double V) {
   double s = 0.0;
   for (int k = 0; k < NumGases; ++k) {
     if (presentInFixedPoint(x[k])) s = s + (2.0 * x[k]) * a[i][k];
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
   double RT = R * T;
   double L = excludedVolumeLog(bmix, V);

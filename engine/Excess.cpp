@@ -6,7 +6,7 @@
 
 #include "engine/FixedPoint.h"
 #include "engine/Globals.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace Globals {
 namespace {
@@ -48,7 +48,7 @@ double Excess(int sel, const Composition& x, double T, double P, double M) {
   bool pure = false;
   GasTable F{};
   for (int k = 0; k < NumGases; ++k) {
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
     std::int64_t nk = scaledFraction(x[k]);
     if (nk == PrecisionFactor) pure = true;
     if (nk == 0) continue;
@@ -58,7 +58,7 @@ double Excess(int sel, const Composition& x, double T, double P, double M) {
   }
   double E = M;
   for (int k = 0; k < NumGases; ++k) {
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
     if (scaledFraction(x[k]) == 0) continue;
     E = withoutShare(E, sel, T, x[k], F[k]);
   }

@@ -6,12 +6,12 @@
 #include <cstdint>
 
 #include "engine/Globals.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace Globals {
 
 inline std::int64_t scaledFraction(double xi) {
-  return fw::ToInt64(static_cast<double>(PrecisionFactor) * xi);
+  return rt::ToInt64(static_cast<double>(PrecisionFactor) * xi);
 }
 
 // A gas counts in the energy functions only when its scaled fraction is above

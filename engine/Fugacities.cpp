@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/Globals.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace Globals {
 
@@ -25,7 +25,7 @@ void Fugacities(const Composition& x, double T, double P, double V) {
     double phi = std::fabs(lnPhi) < 227 ? std::exp(lnPhi) : 1.0;
     Coefficient[i] = phi;
     Fugacity[i] = (x[i] * phi) * P;
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
 }
 

@@ -6,7 +6,7 @@
 
 #include "engine/FixedPoint.h"
 #include "engine/Globals.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace Globals {
 namespace {
@@ -96,7 +96,7 @@ double IdealGas(int selector, const Composition& x, double T) {
   const Terms atT = entropy ? entropyTerms(T) : enthalpyTerms(T);
   const GasTable& atStandardState = entropy ? StandardEntropy : FormationEnthalpy;
   for (int i = 0; i < NumGases; ++i) {
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
     if (!presentInFixedPoint(x[i])) continue;
     const Terms& c = CpCoefficients[i];
     if (selector == 0) {

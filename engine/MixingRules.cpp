@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/Globals.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace Globals {
 namespace {
@@ -51,7 +51,7 @@ double aMixture(const Composition& x) {
   double sum = 0.0;
   for (int i = 0; i < NumGases; ++i) {
     for (int j = 0; j < NumGases; ++j) sum = sum + (x[i] * x[j]) * a[i][j];
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
   return sum;
 }

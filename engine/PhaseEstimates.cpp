@@ -6,7 +6,7 @@
 
 #include "engine/FixedPoint.h"
 #include "engine/Globals.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace Globals {
 
@@ -19,7 +19,7 @@ double RaoultPressure(const Composition& x, double T, int mode) {
     double Psat = SaturationPressure(i, T);  // for every gas, present or not
     if (mode == 0) S = S + x[i] * Psat;
     if (mode == 1 && 0 < Psat) S = S + x[i] / Psat;
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
   if (mode == 1) return 0 < S ? 1 / S : 0.1;
   return S;
@@ -34,7 +34,7 @@ GasTable WilsonDistribution(double T, double P) {
     CriticalValues();
     for (int i = 0; i < NumGases; ++i) {
       K[i] = std::exp(std::log(Pcrit[i] / P) + (5.373 * (1.0 + Acentric[i])) * (1 - Tcrit[i] / T));
-      fw::RuntimeBackgroundTask();
+      rt::RuntimeBackgroundTask();
     }
   }
   return K;
@@ -46,11 +46,11 @@ GasTable WilsonDistribution(double T, double P) {
 // fractions of an extreme phase split stay well defined.
 double Normaliser(Composition& x) {
   for (int i = 0; i < NumGases; ++i) IntegerFraction[i] = scaledFraction(x[i]);
-  const std::int64_t sum = fw::SumInt64(IntegerFraction);
+  const std::int64_t sum = rt::SumInt64(IntegerFraction);
   if (sum != PrecisionFactor) {
     for (int i = 0; i < NumGases; ++i) {
       x[i] = static_cast<double>(IntegerFraction[i]) / static_cast<double>(sum);
-      fw::RuntimeBackgroundTask();
+      rt::RuntimeBackgroundTask();
     }
   }
   return static_cast<double>(sum) / static_cast<double>(PrecisionFactor);

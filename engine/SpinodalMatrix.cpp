@@ -4,7 +4,7 @@
 
 #include "engine/Globals.h"
 #include "engine/SpinodalTerms.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace Globals {
 namespace detail {
@@ -32,7 +32,7 @@ SpinodalTerms FormSpinodalTerms(const Composition& x, double V) {
       sum = sum + (2 * x[j]) * Globals::a[j][i];
     }
     t.S[i] = sum;
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
   return t;
 }

@@ -8,7 +8,7 @@
 #include "engine/Determinant.h"
 #include "engine/Globals.h"
 #include "engine/SpinodalTerms.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace Globals {
 namespace {
@@ -64,7 +64,7 @@ double SpinDetSolution(const Composition& x, double T0, double V) {
     if (!D || !(std::fabs(dT) < kStepBound && Tcur != 0.0)) return 0.0;
     Dcur = *D;
     if (std::fabs(dT / Tcur) < kStepTolerance || Dcur == 0.0) return Tcur;
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
   return 0.0;
 }

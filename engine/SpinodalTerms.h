@@ -7,7 +7,7 @@
 #include <array>
 
 #include "engine/Globals.h"
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 namespace Globals::detail {
 
@@ -41,7 +41,7 @@ Matrix PlaceInLayout(const SpinodalTerms& t, Block block, double corner, Edge ed
   if (t.count == 0) return Q;
   for (int p = 0; p < t.count; ++p) {
     for (int q = 0; q < t.count; ++q) Q(p, q) = block(t.gas[p], t.gas[q]);
-    fw::RuntimeBackgroundTask();
+    rt::RuntimeBackgroundTask();
   }
   Q(0, 0) = corner;
   for (int c = 1; c < t.count; ++c) {

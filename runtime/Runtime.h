@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace fw {
+namespace rt {
 
 // Reads the longest leading number of a text, after leading blanks: an
 // optional sign, digits with at most one decimal point, an optional exponent,
@@ -40,4 +40,4 @@ std::int64_t SumInt64(std::span<const std::int64_t> values);
 // engine loop would overwrite the shared state that the loop is using.
 inline void RuntimeBackgroundTask() {}
 
-}  // namespace fw
+}  // namespace rt

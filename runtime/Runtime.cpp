@@ -1,10 +1,10 @@
-#include "framework/core/Runtime.h"
+#include "runtime/Runtime.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 
-namespace fw {
+namespace rt {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -137,4 +137,4 @@ std::int64_t SumInt64(std::span<const std::int64_t> values) {
   return sum;
 }
 
-}  // namespace fw
+}  // namespace rt
