@@ -23,6 +23,7 @@ std::string Str(double value);
 
 // The text of an integer, in decimal.
 std::string Str(std::int64_t value);
+inline std::string Str(int value) { return Str(static_cast<std::int64_t>(value)); }
 
 // Double to integer, to the nearest whole number with halves away from zero.
 // Values beyond the integer's range saturate at its ends; NaN gives 0.

@@ -1,6 +1,12 @@
 #include "windows/single_phase/PressureWindow.h"
 
+#include "engine/Globals.h"
+#include "runtime/Runtime.h"
+
 namespace {
+
+using fw::Kind;
+using shared::kUnitGroup;
 
 const fw::WindowSpec kWindow = {
     .title = "Pressures",
@@ -8,6 +14,52 @@ const fw::WindowSpec kWindow = {
     .height = 290,
     .placement = 2};
 
+const fw::ControlSpec kLayout[] = {
+    // kind, name, text, left, top, width, height, text size, flags, parent, font, group
+    {Kind::StaticText, "MolarVolume", "Molar Volume", 20, 20, 130, 25, 16},
+    {Kind::EditField, "dataEntry", "", 155, 20, 120, 25, 16},
+    {Kind::StaticText, "StaticText1", "cm /mol", 285, 20, 80, 25, 16},
+    {Kind::StaticText, "StaticText2", "3", 307, 19, 16, 20, 12},
+    {Kind::PushButton, "Clear", "clear", 400, 20, 50, 20, 10},
+    {Kind::StaticText, "Temperature", "Temperature", 20, 65, 130, 25, 16},
+    {Kind::EditField, "dataEntry1", "", 155, 65, 120, 25, 16},
+    {Kind::StaticText, "StaticText3", "Kelvin", 285, 65, 80, 25, 16},
+    {Kind::GroupBox, "GroupBox1", "", 375, 65, 70, 54},
+    {Kind::RadioButton, "Kelvin", " in K", 382, 72, 56, 20, 12, fw::On, nullptr, "System", kUnitGroup},
+    {Kind::RadioButton, "Celsius", " in \u02DAC", 382, 93, 56, 20, 12, 0, nullptr, "System", kUnitGroup},
+    {Kind::PushButton, "calculate", "calculate", 185, 140, 100, 30, 18, fw::DefaultButton},
+    {Kind::RoundRectangle, "RoundRectangle1", "", 20, 195, 430, 35},
+    {Kind::StaticText, "Pressure", "Pressure", 90, 200, 100, 25, 16, 0, "RoundRectangle1"},
+    {Kind::StaticText, "Result", "", 200, 200, 120, 25, 16, 0, "RoundRectangle1"},
+    {Kind::StaticText, "StaticText4", "MPa", 330, 200, 45, 25, 16, 0, "RoundRectangle1"},
+    {Kind::PushButton, "PushButton1", "Isochore calculation", 310, 245, 140, 25, 12},
+};
+
 }  // namespace
 
-PressureWindow::PressureWindow() : fw::Window(kWindow, fw::Layout{}) {}
+PressureWindow::PressureWindow() : fw::Window(kWindow, kLayout) {
+  onAction("calculate", [this] { calculate_Action(); });
+  onAction("Clear", [this] { Clear_Action(); });
+  onAction("PushButton1", [this] { PushButton1_Action(); });
+}
+
+// Writes element 0 of the shared molar volumes (for the isochore window), but
+// neither the shared temperature nor the pressure.
+void PressureWindow::calculate_Action() {
+  double T = 0.0;
+  unit_.Read(T);
+  const double V = rt::Val(editField("dataEntry").Text());
+  Globals::MolarVolumes[0] = V;
+  staticText("Result").SetText(rt::Str(Globals::Pressure(Globals::fraction, T, V)));
+}
+
+void PressureWindow::Clear_Action() {
+  editField("dataEntry").SetText("");
+  editField("dataEntry1").SetText("");
+  staticText("Result").SetText("");
+}
+
+void PressureWindow::PushButton1_Action() {
+  // The isochore window comes with the isochore work; until then the button
+  // has nothing to open.
+}

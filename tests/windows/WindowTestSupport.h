@@ -1,0 +1,73 @@
+#pragma once
+// The fixture of the calculation-window tests: the program started as at
+// start-up (fresh shared state, menu bar, start window), a fluid defined,
+// and the windows opened, typed into and clicked as a user would.
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "app/Program.h"
+#include "engine/Globals.h"
+#include "app/App.h"
+#include "framework/TestSupport.h"
+#include "runtime/Runtime.h"
+
+namespace wintest {
+
+namespace test = fw::test;
+
+// Gas indices by name, for readable fluids.
+enum Gas { H2O, CO2, N2, H2S, NH3, H2, O2, CO, Ar, CH4, C2H6 };
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Program::StartUp(*static_cast<App*>(fw::Application::Instance()));
+  }
+  void TearDown() override {
+    Program::ShutDown();
+    test::ProcessEvents();
+  }
+
+  // The fluid as the fluid window's "continue" leaves it: the fractions and
+  // their integers at the 10^-12 grain.
+  static void SetFluid(std::initializer_list<std::pair<Gas, double>> fractions) {
+    Globals::fraction.fill(0.0);
+    Globals::IntegerFraction.fill(0);
+    for (const auto& [gas, x] : fractions) {
+      Globals::fraction[gas] = x;
+      Globals::IntegerFraction[gas] = rt::ToInt64(x * 1e12);
+    }
+  }
+
+  // The window of class W from its getter, shown and made the active window
+  // as the procedure chooser's "continue" leaves it.
+  template <class W>
+  static W& Open() {
+    W& window = W::Get();
+    test::Activate(window);
+    return window;
+  }
+
+  // Replaces the text of a field by typing.
+  static void Enter(fw::Window& window, const char* field, const std::string& text) {
+    test::Retype(window.editField(field), text);
+  }
+  static void Press(fw::Window& window, const char* button) {
+    test::Click(window.pushButton(button));
+  }
+  static void Choose(fw::Window& window, const char* radio) {
+    test::Click(window.radioButton(radio));
+  }
+  static std::string TextOf(fw::Window& window, const char* label) {
+    return window.staticText(label).Text();
+  }
+  static double NumberOf(fw::Window& window, const char* label) {
+    return rt::Val(window.staticText(label).Text());
+  }
+};
+
+}  // namespace wintest

@@ -1,0 +1,56 @@
+#pragma once
+// The solution chooser: at a pressure and temperature the van der Waals cubic
+// has three roots in the molar volume. "calculate" lists them (`TextChoice0`
+// to `TextChoice2`) and stores them in Globals::MolarVolumes, a complex root
+// as 0; the radios `Choice0` to `Choice2` then evaluate the window's own
+// quantity at the root of their row.
+//
+// The roots live in the shared state, not in the window: whichever window
+// listed roots last decides what every window's root radios evaluate.
+
+#include <functional>
+#include <string>
+
+#include "framework/Window.h"
+#include "windows/shared/TemperatureSwitch.h"
+
+namespace shared {
+
+// The text of a root: its real part, or for a complex root the real part,
+// " and ", the imaginary part with its own sign and "·i".
+std::string RootText(double real, double imaginary);
+
+class SolutionChooser {
+ public:
+  // Evaluates the window's quantity at root k (0, 1, 2); runs only when the
+  // radio of that root is on.
+  using Evaluate = std::function<void(int root)>;
+  using Step = std::function<void()>;
+
+  // Binds the actions of `Choice0` to `Choice2`. The temperature is read
+  // through `unit` from `dataEntry1`, the pressure from `dataEntry`.
+  SolutionChooser(fw::Window& window, const TemperatureSwitch& unit, Evaluate evaluate);
+
+  // The root listing: Globals::TempKelvin and Globals::PresMPa from the
+  // entries, the roots of the cubic, `beforeRadiosOff` (windows that empty
+  // their results before the radios), the root radios off, `afterRadiosOff`
+  // (further radios of the window), then each root's text and stored value.
+  // The window empties its own results after it returns.
+  void ListRoots(const Step& beforeRadiosOff = {}, const Step& afterRadiosOff = {});
+
+  // "clear": the root texts emptied, then the root radios off. The shared
+  // state stays.
+  void ClearRoots();
+
+  // The stored molar volume of root k (cm3/mol), 0 for a complex root.
+  static double Root(int k);
+
+ private:
+  void Choice_Action(int k);
+
+  fw::Window& window_;
+  const TemperatureSwitch& unit_;
+  Evaluate evaluate_;
+};
+
+}  // namespace shared
