@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include <cstdlib>
 #include <exception>
 
 #include "app/App.h"
@@ -26,17 +27,23 @@ void ShutDown() {
   Globals::ResetSharedState();
 }
 
-int Run(int argc, char** argv) {
-  App app(argc, argv);
-  int status = 0;
+int Run(App& app) {
+  int status = EXIT_FAILURE;
   try {
     StartUp(app);
     status = app.Run();
   } catch (const std::exception& error) {
     fw::ReportError(error.what());
+  } catch (...) {
+    fw::ReportError("unknown error");
   }
   ShutDown();
   return status;
+}
+
+int Run(int argc, char** argv) {
+  App app(argc, argv);
+  return Run(app);
 }
 
 }  // namespace Program

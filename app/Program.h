@@ -16,4 +16,9 @@ void ShutDown();
 // The whole run of the process; returns its exit status.
 int Run(int argc, char** argv);
 
+// Start-up, the event loop and shut-down with an application object that
+// exists already. Returns the loop's exit status, or a failure status when an
+// exception escaped start-up or the loop (after reporting it).
+int Run(App& app);
+
 }  // namespace Program

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <array>
+#include <cstdlib>
 
 #include "framework/Window.h"
 
@@ -162,7 +163,7 @@ int Application::Run() {
   } catch (...) {
     ReportError("unknown error");
   }
-  return 0;
+  return EXIT_FAILURE;
 }
 
 void Application::Quit() { exit(0); }

@@ -78,7 +78,8 @@ class Application : public QApplication {
   void SetMenuBar(fw::MenuBar* menuBar);
 
   // Runs the event loop until the quit command; returns its exit status.
-  // An exception escaping the loop goes to the error report.
+  // An exception escaping the loop goes to the error report and ends the
+  // loop with a failure status.
   int Run();
   // The framework's quit command.
   void Quit();

@@ -4,7 +4,9 @@
 
 #include <QMenuBar>
 #include <QTimer>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "app/App.h"
 #include "app/Explain.h"
@@ -32,13 +34,7 @@ class Shell : public ::testing::Test {
     test::ProcessEvents();
   }
 
-  static App* app() {
-    static int argc = 1;
-    static char name[] = "shell_tests";
-    static char* argv[] = {name, nullptr};
-    static App* instance = new App(argc, argv);
-    return instance;
-  }
+  static App* app() { return static_cast<App*>(fw::Application::Instance()); }
 
   // Opens the fluid window as the start window's "continue" does.
   Start2Window& fluidWindow() {
@@ -92,6 +88,27 @@ TEST_F(Shell, QuitEndsTheEventLoop) {
   EXPECT_EQ(app()->Run(), 0);
 }
 
+TEST_F(Shell, AQuitRunEndsWithTheLoopsStatusAndShutsDown) {
+  Program::ShutDown();  // the run starts the program afresh
+  QTimer::singleShot(0, [] {
+    EXPECT_EQ(openCount(), 1) << "started up";
+    fw::Application::Instance()->Quit();
+  });
+  EXPECT_EQ(Program::Run(*app()), 0);
+  EXPECT_EQ(openCount(), 0) << "shut down";
+  Program::StartUp(*app());  // for TearDown
+}
+
+TEST_F(Shell, AnExceptionEscapingTheEventLoopIsReportedAndEndsTheRunWithAFailure) {
+  Program::ShutDown();
+  test::ErrorCapture reports;
+  QTimer::singleShot(0, [] { throw std::runtime_error("escaped the loop"); });
+  EXPECT_NE(Program::Run(*app()), 0);
+  EXPECT_EQ(reports.Messages(), std::vector<std::string>{"escaped the loop"});
+  EXPECT_EQ(openCount(), 0) << "shut down after the report";
+  Program::StartUp(*app());
+}
+
 TEST_F(Shell, StartWindowOpensOneFluidWindow) {
   Start2Window& first = fluidWindow();
   typeFraction(first, "H2Onumber", "0.5");
@@ -124,6 +141,17 @@ TEST_F(Shell, FractionsThatDoNotAddUpAreRefused) {
   // The next change rewrites the sum.
   typeFraction(fluid, "Arnumber", "0.1");
   EXPECT_EQ(sumText(fluid), "1");
+}
+
+TEST_F(Shell, FractionsAddingUpToMoreThanOneAreRefused) {
+  Start2Window& fluid = fluidWindow();
+  typeFraction(fluid, "O2number", "0.6");
+  typeFraction(fluid, "Arnumber", "0.6");
+  EXPECT_EQ(sumText(fluid), "1.2");
+  test::Click(fluid.pushButton("continue2"));
+  EXPECT_EQ(sumText(fluid), "adjust fractions!");
+  EXPECT_EQ(Globals::fraction[6], 0.0);
+  EXPECT_FALSE(isOpen("Start3Window.Start3Window"));
 }
 
 TEST_F(Shell, DigitsBeyondTheTwelfthPlaceAreLost) {

@@ -1,5 +1,6 @@
 // A picture of the test window with every control kind, taken headless, for
-// a person to look at; the test checks a few pixels that the table fixes.
+// a person to look at (framework_controls.png in the tests' build folder);
+// the test checks a few pixels that the table fixes.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -26,7 +27,7 @@ TEST(Screenshot, TheControlsWindowMatchesItsTable) {
   ui::ProcessEvents();
 
   const QImage shot = window.Client().grab().toImage();
-  ASSERT_TRUE(shot.save("framework_controls.png"));
+  ASSERT_TRUE(shot.save(QStringLiteral(VDW_TEST_OUTPUT_DIR "/framework_controls.png")));
   const double ratio = shot.devicePixelRatio();
   const auto at = [&](int x, int y) { return shot.pixelColor(int(x * ratio), int(y * ratio)); };
   EXPECT_EQ(at(5, 5), QColor(Qt::white)) << "white panel";

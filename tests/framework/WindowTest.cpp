@@ -68,6 +68,25 @@ TEST_F(Windows, MovingAContainerCarriesEveryControlOnIt) {
   EXPECT_EQ(window.rectangle("RoundRectangle1").Left(), 40);
 }
 
+TEST_F(Windows, AControlMovedOnAContainerAwayFromTheCornerKeepsWindowCoordinates) {
+  ControlsWindow window;
+  // Result sits on RoundRectangle1 at (20, 165), itself on Rectangle1.
+  fw::StaticText& result = window.staticText("Result");
+  result.SetTop(180);
+  result.SetLeft(60);
+  EXPECT_EQ(result.Top(), 180);
+  EXPECT_EQ(result.Left(), 60);
+  EXPECT_EQ(result.Widget().pos(), QPoint(60 - 20, 180 - 165)) << "inside the container";
+  // Choice1 in GroupBox2 (20, 70), after its containers have moved.
+  window.rectangle("Rectangle1").SetTop(-30);
+  fw::RadioButton& choice = window.radioButton("Choice1");
+  choice.SetTop(50);
+  choice.SetLeft(100);
+  EXPECT_EQ(choice.Top(), 50);
+  EXPECT_EQ(choice.Left(), 100);
+  EXPECT_EQ(choice.Widget().pos(), QPoint(100 - 20, 50 - (70 - 30)));
+}
+
 TEST_F(Windows, AFrameMadeAfterItsButtonsLiesBeneathThem) {
   ControlsWindow window;
   ui::Activate(window);

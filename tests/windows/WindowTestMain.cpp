@@ -1,5 +1,5 @@
-// One application object for all tests of the calculation windows, headless
-// unless a platform is chosen.
+// One application object for all tests of the program's windows (the shell's
+// and the calculation windows'), headless unless a platform is chosen.
 #include <gtest/gtest.h>
 
 #include <QtGlobal>
