@@ -1,12 +1,14 @@
 #include "framework/Controls.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStyledItemDelegate>
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 #include "framework/ErrorReport.h"
@@ -137,6 +139,7 @@ bool StaticText::Fits(const QFont& font) const {
 
 EditField::EditField(QWidget* parent, const std::string& name)
     : QLineEdit(parent), Control(*this, Kind::EditField, name) {
+  setMaxLength(std::numeric_limits<int>::max());  // Qt cuts at 32767 by default
   connect(this, &QLineEdit::textChanged, this, [this] { FireTextChange(); });
 }
 
@@ -168,6 +171,16 @@ PushButton::PushButton(QWidget* parent, const std::string& name)
 std::string PushButton::Caption() const { return text().toStdString(); }
 void PushButton::SetCaption(const std::string& caption) { setText(ToQ(caption)); }
 void PushButton::Press() { click(); }
+
+void PushButton::keyPressEvent(QKeyEvent* event) {
+  // Qt leaves Return to a button that is not the default; the window would
+  // then press its default button instead of this one.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    Press();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}
 
 // ------------------------------------------------------------- RadioButton
 

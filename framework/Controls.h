@@ -106,6 +106,7 @@ class StaticText : public QLabel, public Control {
   TextFitter fitter_;
 };
 
+// A single-line field without a length limit.
 class EditField : public QLineEdit, public Control {
  public:
   EditField(QWidget* parent, const std::string& name);
@@ -131,6 +132,10 @@ class PushButton : public QPushButton, public Control {
   // Presses the button as a click would.
   void Press();
   void SetActionHandler(Handler handler) { action_ = std::move(handler); }
+
+ protected:
+  // Return and Space press the focused button itself, default or not.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   Handler action_;

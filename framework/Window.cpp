@@ -277,6 +277,8 @@ void Window::AddControl(const ControlSpec& spec) {
 // -------------------------------------------------------------- the window
 
 void Window::Show() {
+  // A minimised window comes back as it was before.
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
   show();
   raise();
   activateWindow();
@@ -311,6 +313,7 @@ void Window::closeEvent(QCloseEvent* event) {
 }
 
 void Window::keyPressEvent(QKeyEvent* event) {
+  // Return that no control took (a focused push button presses itself).
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     PressDefaultButton();
     return;

@@ -29,7 +29,8 @@ class Window : public QWidget {
       : Window(spec, Layout(layout.begin(), layout.size())) {}
   ~Window() override;
 
-  // Makes the window visible, brings it to the front and activates it.
+  // Makes the window visible (also when it was minimised), brings it to the
+  // front and activates it.
   void Show();
   // The client area (below the menu bar): the sizes of the layout.
   int Width() const;
@@ -63,7 +64,8 @@ class Window : public QWidget {
   void onCellTextChange(std::string_view list, CellHandler handler);
   void onValueChanged(std::string_view scrollBar, Handler handler);
 
-  // Presses the default button, if the window has one (Return does this).
+  // Presses the default button, if the window has one (Return does this,
+  // unless a focused push button takes it).
   void PressDefaultButton();
 
   // Shows a window designed visible; the getter calls it once the window is

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
+#include <QTest>
 #include <QTimer>
 #include <stdexcept>
 #include <string>
@@ -190,6 +191,17 @@ TEST_F(Shell, ReturnInAFieldPressesContinue) {
   test::PressReturn(fluid.editField("H2number"));
   EXPECT_EQ(Globals::fraction[5], 1.0);
   EXPECT_TRUE(isOpen("Start3Window.Start3Window"));
+}
+
+TEST_F(Shell, ReturnOnTheFocusedClearButtonClearsInsteadOfContinuing) {
+  Start2Window& fluid = fluidWindow();
+  typeFraction(fluid, "H2number", "1");
+  fw::PushButton& clear = fluid.pushButton("Clear");
+  clear.setFocus(Qt::TabFocusReason);
+  QTest::keyClick(&clear, Qt::Key_Return);
+  EXPECT_EQ(fluid.editField("H2number").Text(), "");
+  EXPECT_EQ(sumText(fluid), "0");
+  EXPECT_FALSE(isOpen("Start3Window.Start3Window"));
 }
 
 TEST_F(Shell, ClearEmptiesTheFluidAndTheFields) {

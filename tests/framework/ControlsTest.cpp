@@ -70,7 +70,38 @@ TEST_F(Controls, ReturnInAFieldPressesTheDefaultButton) {
   EXPECT_FALSE(window->pushButton("Clear").IsDefault());
 }
 
+TEST_F(Controls, AFieldHasNoLengthLimit) {
+  fw::EditField& field = window->editField("Field");
+  const std::string digits(40000, '7');
+  field.SetText(digits);
+  EXPECT_EQ(field.Text(), digits);
+  ui::Type(field, "5");  // typing at the end goes on past Qt's usual 32767
+  EXPECT_EQ(field.Text().size(), digits.size() + 1);
+  EXPECT_EQ(window->lastFieldText.back(), '5');
+}
+
 // --------------------------------------------------------------- buttons
+
+TEST_F(Controls, ReturnAndSpaceOnAFocusedButtonPressThatButtonNotTheDefault) {
+  fw::PushButton& clear = window->pushButton("Clear");
+  clear.setFocus(Qt::TabFocusReason);
+  QTest::keyClick(&clear, Qt::Key_Return);
+  EXPECT_EQ(window->clearPresses, 1);
+  QTest::keyClick(&clear, Qt::Key_Space);
+  EXPECT_EQ(window->clearPresses, 2);
+  EXPECT_EQ(window->calculatePresses, 0);
+
+  fw::PushButton& calculate = window->pushButton("calculate");
+  calculate.setFocus(Qt::TabFocusReason);
+  QTest::keyClick(&calculate, Qt::Key_Enter);
+  EXPECT_EQ(window->calculatePresses, 1) << "the focused default button, once";
+
+  fw::RadioButton& kelvin = window->radioButton("Kelvin");
+  kelvin.setFocus(Qt::TabFocusReason);
+  QTest::keyClick(&kelvin, Qt::Key_Return);
+  EXPECT_EQ(window->calculatePresses, 2) << "elsewhere Return presses the default button";
+  EXPECT_EQ(window->clearPresses, 2);
+}
 
 TEST_F(Controls, ClickingAButtonRunsItsActionUnlessItIsDisabled) {
   ui::Click(window->pushButton("calculate"));

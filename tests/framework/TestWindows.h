@@ -75,6 +75,7 @@ class ControlsWindow : public fw::Window {
   ControlsWindow() : fw::Window(kControlsSpec, kControlsLayout) {
     onTextChange("Field", [this] { ++fieldChanges; lastFieldText = editField("Field").Text(); });
     onAction("calculate", [this] { ++calculatePresses; });
+    onAction("Clear", [this] { ++clearPresses; });
     onAction("Kelvin", [this] { ++kelvinActions; });
     onAction("Celsius", [this] { ++celsiusActions; });
     onAction("Choice0", [this] { ++choiceActions; });
@@ -109,6 +110,7 @@ class ControlsWindow : public fw::Window {
   int fieldChanges = 0;
   std::string lastFieldText;
   int calculatePresses = 0;
+  int clearPresses = 0;
   int kelvinActions = 0;
   int celsiusActions = 0;
   int choiceActions = 0;

@@ -254,6 +254,21 @@ TEST_F(Windows, AWindowDesignedHiddenWaitsForShow) {
   EXPECT_TRUE(hidden.isVisible());
 }
 
+TEST_F(Windows, ShowBringsBackAMinimisedWindowAndActivatesIt) {
+  ControlsWindow& window = *new ControlsWindow();
+  ui::Activate(window);
+  ControlsWindow& other = *new ControlsWindow();
+  ui::Activate(other);
+  window.showMinimized();
+  ui::ProcessEvents();
+  ASSERT_TRUE(window.isMinimized());
+  window.Show();
+  ui::ProcessEvents();
+  EXPECT_FALSE(window.isMinimized());
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(QApplication::activeWindow(), &window);
+}
+
 TEST_F(Windows, AClosedWindowIsNotFoundEvenBeforeItIsDeleted) {
   auto& window = fw::GetImplicitWindow<Start2Like>("Start2Like.Start2Like");
   window.Show();
