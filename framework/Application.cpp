@@ -39,7 +39,19 @@ EditCommand EditCommandOf(std::string_view itemName) {
   return EditCommand::None;
 }
 
-QLineEdit* FocusedField() { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
+// Opening a menu from the keyboard (Alt+E) moves the focus to the menu bar,
+// and a window that is not active has no focus at all: neither is a new
+// target for the edit commands.
+bool KeepsTheEditTarget(QWidget* now) {
+  return !now || qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now);
+}
+
+// The field the edit commands act on: the one that has the focus, or had it
+// before a menu took it, in the active window.
+QLineEdit* EditTarget() {
+  QLineEdit* field = watched.data();
+  return field && field->isVisible() && field->isActiveWindow() ? field : nullptr;
+}
 
 bool Applies(EditCommand command, const QLineEdit* field) {
   if (!field) return false;
@@ -137,7 +149,7 @@ void MenuBar::BuildInto(QMenuBar& bar) {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   theApplication = this;
   connect(this, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    ConnectFocusedField(qobject_cast<QLineEdit*>(now));
+    if (!KeepsTheEditTarget(now)) ConnectFocusedField(qobject_cast<QLineEdit*>(now));
     UpdateEditCommands();
   });
   connect(clipboard(), &QClipboard::dataChanged, this, [this] { UpdateEditCommands(); });
@@ -179,7 +191,7 @@ void Application::ConnectFocusedField(QLineEdit* field) {
 
 void Application::UpdateEditCommands() {
   if (!menuBar_) return;
-  QLineEdit* field = FocusedField();
+  QLineEdit* field = EditTarget();
   ForEachItem(*menuBar_, [field](MenuItem& item) {
     if (item.IsSeparator() || !item.Children().empty() || !item.AutoEnable()) return;
     if (item.GetType() == MenuItem::Type::Quit) return;
@@ -188,7 +200,7 @@ void Application::UpdateEditCommands() {
 }
 
 void Application::RunEditCommand(std::string_view itemName) {
-  QLineEdit* field = FocusedField();
+  QLineEdit* field = EditTarget();
   const EditCommand command = EditCommandOf(itemName);
   if (field && Applies(command, field)) Perform(command, *field);
   UpdateEditCommands();

@@ -19,7 +19,8 @@ namespace fw {
 // An entry of the menu bar model: a menu (an item with children), a plain
 // item, the quit item, or a separator (text "-"). The items named EditUndo,
 // EditCut, EditCopy, EditPaste, EditClear and EditSelectAll carry the
-// framework's edit commands on the focused text field; the quit item ends
+// framework's edit commands on the focused text field (the one that had the
+// focus when a menu opened from the keyboard took it); the quit item ends
 // the event loop.
 class MenuItem {
  public:
@@ -84,9 +85,10 @@ class Application : public QApplication {
   // The framework's quit command.
   void Quit();
 
-  // Enables each edit command whose effect applies to the focused field.
+  // Enables each edit command whose effect applies to the focused field of
+  // the active window.
   void UpdateEditCommands();
-  // Runs the edit command of an item name (EditCut ...) on the focused field.
+  // Runs the edit command of an item name (EditCut ...) on that field.
   void RunEditCommand(std::string_view itemName);
 
  private:

@@ -1,6 +1,7 @@
 #include "framework/Controls.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QHeaderView>
 #include <QPainter>
@@ -151,6 +152,21 @@ void EditField::SetText(const std::string& text) {
     FireTextChange();  // Qt reports only real changes; the program relies on every set
   else
     setText(next);
+}
+
+void EditField::focusOutEvent(QFocusEvent* event) {
+  if (event->reason() != Qt::MenuBarFocusReason || !hasSelectedText()) {
+    QLineEdit::focusOutEvent(event);
+    return;
+  }
+  const int start = selectionStart();
+  const int length = selectionLength();
+  const bool cursorAtStart = cursorPosition() == start;
+  QLineEdit::focusOutEvent(event);  // drops the selection
+  if (cursorAtStart)
+    setSelection(start + length, -length);
+  else
+    setSelection(start, length);
 }
 
 void EditField::FireTextChange() {

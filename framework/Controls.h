@@ -117,6 +117,11 @@ class EditField : public QLineEdit, public Control {
   // again from inside its own handler (a handler may rewrite its field).
   void SetTextChangeHandler(Handler handler) { textChange_ = std::move(handler); }
 
+ protected:
+  // A menu opened from the keyboard takes the focus; the selection stays for
+  // its edit commands.
+  void focusOutEvent(QFocusEvent* event) override;
+
  private:
   void FireTextChange();
   Handler textChange_;

@@ -148,6 +148,51 @@ TEST_F(Menus, EditCommandsActOnTheFocusedFieldAndRaiseItsChangeEvent) {
   EXPECT_EQ(field.Text(), "") << "only the focused field is touched";
 }
 
+TEST_F(Menus, TheEditMenuOpenedFromTheKeyboardActsOnTheFieldThatHadTheFocus) {
+  fw::Window window({.title = "Edit", .width = 200, .height = 100}, kFieldLayout);
+  ui::Activate(window);
+  fw::EditField& field = window.editField("Field");
+  ui::Type(field, "0.125");
+  field.setSelection(2, 3);
+  QApplication::clipboard()->clear();
+
+  QTest::keyClick(&field, Qt::Key_E, Qt::AltModifier);  // Alt+E opens Edit
+  ui::ProcessEvents();
+  QMenu* edit = window.MenuBar()->actions()[1]->menu();
+  ASSERT_TRUE(edit->isVisible());
+  EXPECT_TRUE(Action("EditMenu", "EditCopy").isEnabled());
+  EXPECT_TRUE(Action("EditMenu", "EditCut").isEnabled());
+  EXPECT_TRUE(Action("EditMenu", "EditSelectAll").isEnabled());
+  EXPECT_TRUE(Action("EditMenu", "EditUndo").isEnabled());
+  EXPECT_FALSE(Action("EditMenu", "EditPaste").isEnabled()) << "empty clipboard";
+
+  QTest::keyClick(edit, Qt::Key_T);  // Cu&t
+  ui::ProcessEvents();
+  EXPECT_FALSE(edit->isVisible());
+  EXPECT_EQ(field.Text(), "0.");
+  EXPECT_EQ(QApplication::clipboard()->text(), "125");
+  EXPECT_EQ(QApplication::focusWidget(), &field) << "the focus goes back to the field";
+  EXPECT_TRUE(Action("EditMenu", "EditPaste").isEnabled());
+}
+
+TEST_F(Menus, AFieldOfAWindowThatIsNoLongerActiveIsNoTarget) {
+  fw::Window window({.title = "Edit", .width = 200, .height = 100}, kFieldLayout);
+  ui::Activate(window);
+  fw::EditField& field = window.editField("Field");
+  ui::Type(field, "0.25");
+  field.selectAll();
+  ASSERT_TRUE(Action("EditMenu", "EditCopy").isEnabled());
+  // A window without a control that takes the focus.
+  const fw::ControlSpec textOnly[] = {{fw::Kind::StaticText, "Note", "note", 10, 10, 80, 25}};
+  fw::Window other({.title = "Other", .width = 200, .height = 100}, textOnly);
+  ui::Activate(other);
+  ASSERT_EQ(QApplication::focusWidget(), nullptr);
+  EXPECT_FALSE(Action("EditMenu", "EditCopy").isEnabled());
+  EXPECT_FALSE(Action("EditMenu", "EditSelectAll").isEnabled());
+  ui::Activate(window);
+  EXPECT_TRUE(Action("EditMenu", "EditSelectAll").isEnabled()) << "back in the field's window";
+}
+
 TEST_F(Menus, QuitEndsTheEventLoop) {
   fw::Window window({.title = "Quit", .width = 200, .height = 100}, kFieldLayout);
   window.Show();
