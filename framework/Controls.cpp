@@ -206,6 +206,9 @@ RadioButton::RadioButton(QWidget* parent, const std::string& name)
       fitter_(*this, [this](const QFont& font) { return Fits(font); }) {
   setAutoExclusive(false);  // the window's explicit groups decide
   connect(this, &QRadioButton::clicked, this, [this] { Fire(action_); });
+  connect(this, &QRadioButton::toggled, this, [this] {
+    if (group_) group_->UpdateTabStop();
+  });
 }
 
 std::string RadioButton::Caption() const { return text().toStdString(); }
@@ -233,9 +236,55 @@ void RadioButton::nextCheckState() {
   SetValue(true);
 }
 
+void RadioButton::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+  const bool backward = key == Qt::Key_Up || key == Qt::Key_Left;
+  RadioButton* next = group_ && (forward || backward) ? group_->Neighbour(*this, forward) : nullptr;
+  if (!next) {
+    QRadioButton::keyPressEvent(event);
+    return;
+  }
+  const bool wasOn = Value();
+  next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  if (wasOn) next->click();
+}
+
 void RadioGroup::Add(RadioButton& button) {
   buttons_.push_back(&button);
   button.SetGroup(this);
+  UpdateTabStop();
+}
+
+void RadioGroup::SortBy(const std::vector<Control*>& tabOrder) {
+  const auto place = [&](const RadioButton* button) {
+    return std::find(tabOrder.begin(), tabOrder.end(), button) - tabOrder.begin();
+  };
+  std::stable_sort(buttons_.begin(), buttons_.end(),
+                   [&](const RadioButton* a, const RadioButton* b) { return place(a) < place(b); });
+  UpdateTabStop();
+}
+
+void RadioGroup::UpdateTabStop() {
+  if (buttons_.empty()) return;
+  const auto on = std::find_if(buttons_.begin(), buttons_.end(),
+                               [](const RadioButton* button) { return button->Value(); });
+  const RadioButton* stop = on != buttons_.end() ? *on : buttons_.front();
+  for (RadioButton* button : buttons_)
+    button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+RadioButton* RadioGroup::Neighbour(const RadioButton& from, bool forward) const {
+  const auto at = std::find(buttons_.begin(), buttons_.end(), &from);
+  if (at == buttons_.end()) return nullptr;
+  const std::size_t count = buttons_.size();
+  std::size_t index = at - buttons_.begin();
+  for (std::size_t step = 1; step < count; ++step) {
+    index = (index + (forward ? 1 : count - 1)) % count;
+    RadioButton* candidate = buttons_[index];
+    if (candidate->isVisible() && candidate->isEnabled()) return candidate;
+  }
+  return nullptr;
 }
 
 void RadioGroup::SwitchOthersOff(const RadioButton& on) {
@@ -360,6 +409,7 @@ ListBox::ListBox(QWidget* parent, const std::string& name)
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setEditTriggers(QAbstractItemView::NoEditTriggers);  // editors open from code only
+  setTabKeyNavigation(false);  // Tab leaves the list: one stop of the window's tab order
   setShowGrid(false);
   setWordWrap(false);
   setCornerButtonEnabled(false);

@@ -154,13 +154,17 @@ class RadioButton : public QRadioButton, public Control {
   bool Value() const { return isChecked(); }
   // Switching on switches the other buttons of the group off; no action runs.
   void SetValue(bool on);
-  // Action: only when the user clicks the button.
+  // Action: only when the user clicks the button (or moves the choice to it
+  // with an arrow key).
   void SetActionHandler(Handler handler) { action_ = std::move(handler); }
   RadioGroup* Group() const { return group_; }
   void SetGroup(RadioGroup* group) { group_ = group; }
 
  protected:
   void nextCheckState() override;
+  // The arrow keys move the focus to the next or previous button of the
+  // group, and the choice with it when the focused button was on.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   bool Fits(const QFont& font) const;
@@ -170,12 +174,21 @@ class RadioButton : public QRadioButton, public Control {
 };
 
 // An explicit exclusive group: at most one of its buttons is on, and none
-// may be on.
+// may be on. The group is one stop of its window's tab order: the button that
+// is on, or the first when none is.
 class RadioGroup {
  public:
   void Add(RadioButton& button);
   void SwitchOthersOff(const RadioButton& on);
+  // The buttons in the window's tab order (layout order until sorted).
   const std::vector<RadioButton*>& Buttons() const { return buttons_; }
+  // Puts the buttons in the order in which they appear in `tabOrder`.
+  void SortBy(const std::vector<Control*>& tabOrder);
+  // Lets only the button that stands for the group take the focus by Tab.
+  void UpdateTabStop();
+  // The next (or previous) button after `from` that can take the focus,
+  // wrapping round; nullptr when there is no other.
+  RadioButton* Neighbour(const RadioButton& from, bool forward) const;
 
  private:
   std::vector<RadioButton*> buttons_;

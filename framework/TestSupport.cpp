@@ -85,6 +85,18 @@ void Click(RadioButton& button) {
   QTest::mouseClick(&button, Qt::LeftButton, {}, indicator.center());
 }
 
+std::vector<std::string> WalkFocus(int presses, Qt::Key key) {
+  std::vector<std::string> names;
+  for (int i = 0; i < presses; ++i) {
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused) throw std::logic_error("no widget has the keyboard focus");
+    QTest::keyClick(focused, key);
+    focused = QApplication::focusWidget();
+    names.push_back(focused ? focused->objectName().toStdString() : std::string());
+  }
+  return names;
+}
+
 void ClickCell(ListBox& list, int row, int column) {
   const QModelIndex index = list.model()->index(row, column);
   if (!index.isValid()) throw std::logic_error("list box " + list.Name() + ": no cell to click");

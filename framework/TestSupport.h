@@ -22,6 +22,9 @@ void Retype(EditField& field, const std::string& text);
 void PressReturn(EditField& field);
 void Click(PushButton& button);
 void Click(RadioButton& button);
+// Presses the key (Tab, an arrow ...) on whatever has the keyboard focus, the
+// given number of times; returns the name of the focused widget after each.
+std::vector<std::string> WalkFocus(int presses, Qt::Key key);
 
 // Clicks the cell (row, column) of a list.
 void ClickCell(ListBox& list, int row, int column);

@@ -88,6 +88,24 @@ void StackBelowContent(QWidget& frame) {
   }
 }
 
+// Screen order: rows from top to bottom, each from left to right. A control
+// belongs to the row of the topmost one when their tops differ by less than
+// half the shorter height (a radio button a few pixels below the field beside
+// it; a scroll bar along the whole window is a row of its own).
+void SortInScreenOrder(std::vector<Control*>& controls) {
+  std::stable_sort(controls.begin(), controls.end(), [](const Control* a, const Control* b) {
+    return a->Top() != b->Top() ? a->Top() < b->Top() : a->Left() < b->Left();
+  });
+  for (auto row = controls.begin(); row != controls.end();) {
+    const Control* first = *row;
+    const auto end = std::find_if(row + 1, controls.end(), [first](const Control* c) {
+      return 2 * (c->Top() - first->Top()) >= std::min(first->Height(), c->Height());
+    });
+    std::stable_sort(row, end, [](const Control* a, const Control* b) { return a->Left() < b->Left(); });
+    row = end;
+  }
+}
+
 std::vector<std::string> SplitTabs(const std::string& text) {
   std::vector<std::string> parts;
   std::string::size_type start = 0;
@@ -129,6 +147,7 @@ Window::Window(const WindowSpec& spec, Layout layout) : QWidget(nullptr), spec_(
 
   ApplyWindowSpec();
   for (const ControlSpec& control : layout) AddControl(control);
+  ArrangeTabOrder();
   OpenList().push_back(this);
 }
 
@@ -272,6 +291,27 @@ void Window::AddControl(const ControlSpec& spec) {
   if (IsContainer(spec.kind)) StackBelowContent(widget);
   byName_.emplace(spec.name, &made);
   order_.push_back(&made);
+}
+
+// The keyboard walks the controls in screen order, not in the order the
+// layout creates them; each radio group is one stop. The window opens with
+// the cursor in its first field, or else on its first stop.
+void Window::ArrangeTabOrder() {
+  std::vector<Control*> stops;
+  for (Control* control : order_)
+    if (control->Widget().focusPolicy() != Qt::NoFocus) stops.push_back(control);
+  SortInScreenOrder(stops);
+  for (std::size_t i = 1; i < stops.size(); ++i) setTabOrder(&stops[i - 1]->Widget(), &stops[i]->Widget());
+  for (auto& entry : groups_) entry.second->SortBy(stops);
+
+  const auto ready = [](Control* control) {
+    return (control->Widget().focusPolicy() & Qt::TabFocus) && control->Enabled() && control->Visible();
+  };
+  auto first = std::find_if(stops.begin(), stops.end(), [&](Control* control) {
+    return control->GetKind() == Kind::EditField && ready(control);
+  });
+  if (first == stops.end()) first = std::find_if(stops.begin(), stops.end(), ready);
+  if (first != stops.end()) (*first)->Widget().setFocus(Qt::OtherFocusReason);
 }
 
 // -------------------------------------------------------------- the window

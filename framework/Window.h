@@ -87,6 +87,7 @@ class Window : public QWidget {
  private:
   void ApplyWindowSpec();
   void AddControl(const ControlSpec& spec);
+  void ArrangeTabOrder();
   Control& Make(const ControlSpec& spec, QWidget* parent);
   QWidget* ContainerFor(const ControlSpec& spec, QPoint& origin);
   RadioGroup& GroupFor(const ControlSpec& spec);

@@ -204,6 +204,41 @@ TEST_F(Shell, ReturnOnTheFocusedClearButtonClearsInsteadOfContinuing) {
   EXPECT_FALSE(isOpen("Start3Window.Start3Window"));
 }
 
+
+TEST_F(Shell, TabWalksTheFluidFieldsTopToBottom) {
+  Start2Window& fluid = fluidWindow();
+  test::Activate(fluid);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "H2Onumber");
+  // Gas-index order on the screen, although CH4 and C2H6 are made third and fifth.
+  const std::vector<std::string> order = {"CO2number", "N2number", "H2Snumber", "NH3number",
+                                          "H2number",  "O2number", "COnumber",  "Arnumber",
+                                          "CH4number", "C2H6number", "continue2", "Clear",
+                                          "H2Onumber"};
+  EXPECT_EQ(test::WalkFocus(13, Qt::Key_Tab), order);
+}
+
+TEST_F(Shell, TheProcedureIsChosenWithTheArrowKeysAndOpenedWithReturn) {
+  Start3Window& chooser = Start3Window::Get();
+  test::Activate(chooser);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "MolarVolumes");
+  EXPECT_EQ(test::WalkFocus(2, Qt::Key_Tab), (std::vector<std::string>{"PushButton1", "MolarVolumes"}))
+      << "the fifteen procedures are one stop";
+  // Spinodal stands eighth from the top, though made last.
+  const std::vector<std::string> down = {"Pressures", "Temperatures", "Fugacities", "Activities",
+                                         "Homogenisation", "LiquidVapour", "Spinodal"};
+  EXPECT_EQ(test::WalkFocus(7, Qt::Key_Down), down);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  EXPECT_TRUE(chooser.radioButton("Spinodal").Value());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);  // the choice moves along
+  EXPECT_TRUE(chooser.radioButton("CriticalPoint").Value());
+  EXPECT_FALSE(chooser.radioButton("Spinodal").Value());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(isOpen("CriticalPointWindow.CriticalPointWindow"));
+  EXPECT_FALSE(isOpen("SpinodalWindow.SpinodalWindow"));
+}
+
 TEST_F(Shell, ClearEmptiesTheFluidAndTheFields) {
   Start2Window& fluid = fluidWindow();
   typeFraction(fluid, "H2Onumber", "0.4");

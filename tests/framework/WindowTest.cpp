@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QScreen>
+#include <QTest>
+#include <string>
+#include <vector>
 
 #include "framework/TestSupport.h"
 #include "tests/framework/TestWindows.h"
@@ -136,6 +139,57 @@ TEST_F(Windows, BuildingAWindowRunsNoHandler) {
   EXPECT_EQ(window.scrolls, 0);
   EXPECT_EQ(window.resizings, 0);
   EXPECT_TRUE(window.radioButton("Kelvin").Value());
+}
+
+// ---------------------------------------------------------- the keyboard
+
+
+TEST_F(Windows, TabFollowsTheScreenAndARadioGroupIsOneStop) {
+  ControlsWindow window;
+  window.listBox("ListBox1").AddRow("H2O");
+  window.listBox("ListBox1").AddRow("CO2");
+  ui::Activate(window);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "Field") << "the first field has the cursor";
+  // Clear is made after calculate but stands at the top; the scroll bar's
+  // top is 0; the disabled field is left out.
+  const std::vector<std::string> forward = {"Kelvin",   "Choice0",    "calculate", "ListBox1",
+                                            "OneValue", "ScrollBar1", "Clear",     "Field"};
+  EXPECT_EQ(ui::WalkFocus(8, Qt::Key_Tab), forward);
+  const std::vector<std::string> backward = {"Clear", "ScrollBar1", "OneValue", "ListBox1",
+                                             "calculate", "Choice0", "Kelvin", "Field"};
+  EXPECT_EQ(ui::WalkFocus(8, Qt::Key_Backtab), backward);
+
+  // The group's stop is the button that is on.
+  window.radioButton("Celsius").SetValue(true);
+  window.radioButton("Choice1").SetValue(true);
+  EXPECT_EQ(ui::WalkFocus(2, Qt::Key_Tab), (std::vector<std::string>{"Celsius", "Choice1"}));
+}
+
+TEST_F(Windows, ArrowKeysMoveWithinARadioGroupAndTheChoiceWithTheFocus) {
+  ControlsWindow window;
+  ui::Activate(window);
+  fw::RadioButton& kelvin = window.radioButton("Kelvin");
+  kelvin.setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(ui::WalkFocus(1, Qt::Key_Down), std::vector<std::string>{"Celsius"});
+  EXPECT_TRUE(window.radioButton("Celsius").Value());
+  EXPECT_FALSE(kelvin.Value());
+  EXPECT_EQ(window.celsiusActions, 1) << "as a click would";
+  EXPECT_EQ(ui::WalkFocus(1, Qt::Key_Right), std::vector<std::string>{"Kelvin"}) << "round to the first";
+  EXPECT_TRUE(kelvin.Value());
+  EXPECT_EQ(window.kelvinActions, 1);
+  EXPECT_EQ(ui::WalkFocus(1, Qt::Key_Up), std::vector<std::string>{"Celsius"});
+  EXPECT_EQ(window.celsiusActions, 2);
+
+  // With none on, the arrows move only the focus; Space then chooses.
+  window.radioButton("Choice0").setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(ui::WalkFocus(1, Qt::Key_Right), std::vector<std::string>{"Choice1"});
+  EXPECT_EQ(ui::WalkFocus(1, Qt::Key_Left), std::vector<std::string>{"Choice0"});
+  EXPECT_EQ(window.choiceActions, 0);
+  EXPECT_FALSE(window.radioButton("Choice0").Value());
+  QTest::keyClick(&window.radioButton("Choice0"), Qt::Key_Space);
+  EXPECT_TRUE(window.radioButton("Choice0").Value());
+  EXPECT_EQ(window.choiceActions, 1);
 }
 
 // ------------------------------------------------------- window properties
