@@ -1,6 +1,8 @@
 #include "app/Start2Window.h"
 
 #include <array>
+#include <cstdint>
+#include <limits>
 
 #include "app/Pictures.h"
 #include "app/Start3Window.h"
@@ -60,6 +62,22 @@ std::int64_t sumOfIntegerFractions() {
   return rt::SumInt64(Globals::IntegerFraction);
 }
 
+// True when the stored integers add up to exactly 10^12 with none of them
+// saturated and no partial sum overflowing. The saturating sum alone can come
+// out at 10^12 by chance: 1e308, -1e308 and 1.000000000001 give
+// max + min + (10^12 + 1) = 10^12.
+bool integerFractionsAddUpToOne() {
+  constexpr std::int64_t kHighest = std::numeric_limits<std::int64_t>::max();
+  constexpr std::int64_t kLowest = std::numeric_limits<std::int64_t>::min();
+  std::int64_t sum = 0;
+  for (std::int64_t part : Globals::IntegerFraction) {
+    if (part == kHighest || part == kLowest) return false;  // the entry did not fit
+    if (__builtin_add_overflow(sum, part, &sum)) return false;
+    rt::RuntimeBackgroundTask();
+  }
+  return sum == Globals::PrecisionFactor;
+}
+
 }  // namespace
 
 Start2Window::Start2Window() : fw::Window(kWindow, kLayout) {
@@ -81,7 +99,7 @@ void Start2Window::GasField_TextChange(int gas) {
 
 // Checks and copies the stored integers, not the texts of the fields.
 void Start2Window::continue2_Action() {
-  if (sumOfIntegerFractions() != Globals::PrecisionFactor) {
+  if (!integerFractionsAddUpToOne()) {
     staticText("Sum").SetText("adjust fractions!");
     return;
   }

@@ -155,6 +155,46 @@ TEST_F(Shell, FractionsAddingUpToMoreThanOneAreRefused) {
   EXPECT_FALSE(isOpen("Start3Window.Start3Window"));
 }
 
+TEST_F(Shell, EntriesTooLargeForTheGrainNeverMakeAFluid) {
+  // Each set sums, with saturation, to exactly 10^12 in index order.
+  const char* const sets[][3] = {{"1e308", "-1e308", "1.000000000001"},
+                                 {"inf", "-inf", "1.000000000001"},
+                                 {"-1e7", "1e7", "1.000000000001"}};
+  for (const auto& set : sets) {
+    SCOPED_TRACE(set[0]);
+    Start2Window& fluid = fluidWindow();
+    test::Click(fluid.pushButton("Clear"));
+    typeFraction(fluid, "H2Onumber", set[0]);
+    typeFraction(fluid, "CO2number", set[1]);
+    typeFraction(fluid, "N2number", set[2]);
+    test::Click(fluid.pushButton("continue2"));
+    EXPECT_EQ(sumText(fluid), "adjust fractions!");
+    EXPECT_FALSE(isOpen("Start3Window.Start3Window"));
+    EXPECT_EQ(Globals::fraction[2], 0.0);
+  }
+}
+
+TEST_F(Shell, ASumThatOverflowsOnTheWayIsRefused) {
+  // Every entry fits (9e6 x 10^12 < 2^63), but the first two overflow 64 bits.
+  Start2Window& fluid = fluidWindow();
+  typeFraction(fluid, "H2Onumber", "9000000");
+  typeFraction(fluid, "CO2number", "9000000");
+  typeFraction(fluid, "N2number", "-9000000");
+  typeFraction(fluid, "H2Snumber", "-9000000");
+  typeFraction(fluid, "NH3number", "1");
+  EXPECT_NE(sumText(fluid), "1") << "the running sum cannot show it";
+  test::Click(fluid.pushButton("continue2"));
+  EXPECT_EQ(sumText(fluid), "adjust fractions!");
+  EXPECT_FALSE(isOpen("Start3Window.Start3Window"));
+  // The same fluid without the overflow is accepted.
+  test::Retype(fluid.editField("CO2number"), "-9000000");
+  test::Retype(fluid.editField("N2number"), "9000000");
+  EXPECT_EQ(sumText(fluid), "1");
+  test::Click(fluid.pushButton("continue2"));
+  EXPECT_TRUE(isOpen("Start3Window.Start3Window"));
+  EXPECT_EQ(Globals::fraction[4], 1.0);
+}
+
 TEST_F(Shell, DigitsBeyondTheTwelfthPlaceAreLost) {
   Start2Window& fluid = fluidWindow();
   for (const char* field : {"H2Onumber", "CO2number", "N2number"}) typeFraction(fluid, field, "0.3333333333333");
