@@ -1,5 +1,6 @@
 #include "runtime/Runtime.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -23,19 +24,36 @@ bool startsWithNoCase(std::string_view text, std::string_view word) {
   return true;
 }
 
-// Length of the decimal number at the start of `text` (no sign): digits with
-// at most one decimal point and at least one digit, then an optional exponent
-// that is taken only when it has digits. 0 when there is no number.
-std::size_t decimalLength(std::string_view text, bool& negativeExponent) {
+// The decimal number at the start of a text (no sign): digits with at most
+// one decimal point and at least one digit, then an optional exponent that is
+// taken only when it has digits.
+struct Decimal {
+  std::size_t length = 0;  // 0 when there is no number
+  // Whether the number is at least 1 in magnitude (when it is not zero): a
+  // number too large or too small for a Double is infinite or 0 by this, not
+  // by the sign of its exponent ("1" with 310 zeros and "e-1" is 1e309).
+  bool atLeastOne = false;
+};
+
+Decimal scanDecimal(std::string_view text) {
+  // Far beyond the range of a Double: exponents saturate here.
+  constexpr long long kFar = 1'000'000'000;
   std::size_t i = 0;
   std::size_t digits = 0;
-  while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+  long long firstSignificant = -1;  // index among the digits, -1 while all are 0
+  const auto digit = [&] {
+    if (firstSignificant < 0 && text[i] != '0') firstSignificant = static_cast<long long>(digits);
+    ++digits;
+    ++i;
+  };
+  while (i < text.size() && isDigit(text[i])) digit();
+  const auto integerDigits = static_cast<long long>(digits);  // before the point
   if (i < text.size() && text[i] == '.') {
     ++i;
-    while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    while (i < text.size() && isDigit(text[i])) digit();
   }
-  if (digits == 0) return 0;
-  negativeExponent = false;
+  if (digits == 0) return {};
+  long long exponent = 0;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     std::size_t j = i + 1;
     bool negative = false;
@@ -44,12 +62,18 @@ std::size_t decimalLength(std::string_view text, bool& negativeExponent) {
       ++j;
     }
     if (j < text.size() && isDigit(text[j])) {
-      while (j < text.size() && isDigit(text[j])) ++j;
-      negativeExponent = negative;
+      for (; j < text.size() && isDigit(text[j]); ++j)
+        exponent = std::min(kFar, exponent * 10 + (text[j] - '0'));
+      if (negative) exponent = -exponent;
       i = j;
     }
   }
-  return i;
+  Decimal number;
+  number.length = i;
+  // The power of ten of the first significant digit.
+  const long long order = integerDigits - 1 - std::max(firstSignificant, 0LL) + exponent;
+  number.atLeastOne = order >= 0;
+  return number;
 }
 
 }  // namespace
@@ -69,14 +93,15 @@ double Val(std::string_view text) {
   } else if (startsWithNoCase(rest, "nan")) {
     magnitude = std::numeric_limits<double>::quiet_NaN();
   } else {
-    bool negativeExponent = false;
-    std::size_t length = decimalLength(rest, negativeExponent);
-    if (length == 0) return 0.0;
-    auto [end, error] = std::from_chars(rest.data(), rest.data() + length, magnitude,
+    const Decimal number = scanDecimal(rest);
+    if (number.length == 0) return 0.0;
+    // from_chars rounds correctly, subnormal results included; it reports
+    // only the numbers that overflow to infinity or underflow to 0.
+    auto [end, error] = std::from_chars(rest.data(), rest.data() + number.length, magnitude,
                                         std::chars_format::general);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-      magnitude = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+      magnitude = number.atLeastOne ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (error != std::errc()) {
       return 0.0;
     }

@@ -13,7 +13,10 @@ namespace rt {
 // Reads the longest leading number of a text, after leading blanks: an
 // optional sign, digits with at most one decimal point, an optional exponent,
 // or "inf"/"nan" as Str writes them. Locale-independent. Text without a
-// leading number (the empty text included) reads as 0.
+// leading number (the empty text included) reads as 0. A decimal number
+// reads as the nearest Double, exactly as C's strtod reads it: infinite
+// beyond the largest Double, 0 below half the smallest, whatever the
+// number of digits or the sign of the exponent.
 double Val(std::string_view text);
 
 // The text of a number: 15 significant digits, trailing zeros dropped,

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <clocale>
+#include <cstdlib>
+#include <random>
+#include <string>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -43,6 +47,68 @@ TEST(Val, ReadsInfinityNanAndOutOfRange) {
   EXPECT_EQ(rt::Val("1e999"), std::numeric_limits<double>::infinity());
   EXPECT_EQ(rt::Val("-1e999"), -std::numeric_limits<double>::infinity());
   EXPECT_EQ(rt::Val("1e-999"), 0.0);
+}
+
+// Under- and overflow are told by the size of the number, not by the sign of
+// its exponent.
+TEST(Val, ANumberBelowTheSmallestDoubleIsZeroAndAboveTheLargestInfinite) {
+  const std::string tiny = "0." + std::string(323, '0') + "1";       // 1e-324
+  const std::string huge = "1" + std::string(310, '0') + "e-1";      // 1e309
+  EXPECT_EQ(rt::Val(tiny), 0.0);
+  EXPECT_EQ(rt::Val("-" + tiny), 0.0);
+  EXPECT_TRUE(std::signbit(rt::Val("-" + tiny)));
+  EXPECT_EQ(rt::Val(huge), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(rt::Val("-" + huge), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(rt::Val("0.000001e-319"), 0.0);
+  EXPECT_EQ(rt::Val("100000e304"), std::numeric_limits<double>::infinity());
+  // The smallest subnormal, and half of it rounding up to it.
+  EXPECT_EQ(rt::Val("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());
+  EXPECT_EQ(rt::Val("0.0000247032822920623273e-319"),
+            std::numeric_limits<double>::denorm_min());
+  EXPECT_EQ(rt::Val("1e99999999999999999999"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(rt::Val("1e-99999999999999999999"), 0.0);
+  EXPECT_EQ(rt::Val("0e99999999999999999999"), 0.0);
+}
+
+// Random decimal texts read exactly as the C library reads them: long
+// mantissas, runs of leading and trailing zeros, extreme exponents.
+TEST(Val, DecimalTextsReadExactlyAsStrtodReadsThem) {
+  ASSERT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+  std::mt19937_64 random(20260915);
+  const auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  const auto digits = [&](int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += static_cast<char>('0' + pick(0, 9));
+    return text;
+  };
+  // Lengths: mostly short, sometimes past the 17 digits of a Double, rarely
+  // hundreds of digits.
+  const auto length = [&] {
+    const int kind = pick(0, 9);
+    return kind < 6 ? pick(0, 6) : kind < 9 ? pick(7, 40) : pick(41, 800);
+  };
+  for (int n = 0; n < 200000; ++n) {
+    std::string text;
+    if (pick(0, 3) == 0) text += pick(0, 1) ? "-" : "+";
+    if (pick(0, 4) == 0) text += std::string(pick(1, 400), '0');
+    text += digits(length());
+    if (pick(0, 1)) {
+      text += ".";
+      if (pick(0, 4) == 0) text += std::string(pick(1, 400), '0');
+      text += digits(length());
+    }
+    if (pick(0, 2)) {
+      text += pick(0, 1) ? "e" : "E";
+      if (pick(0, 1)) text += pick(0, 1) ? "-" : "+";
+      const int kind = pick(0, 9);
+      text += std::to_string(kind < 5 ? pick(0, 30) : kind < 9 ? pick(280, 420) : pick(0, 100000));
+    }
+    const double expected = std::strtod(text.c_str(), nullptr);
+    const double read = rt::Val(text);
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(read), std::bit_cast<std::uint64_t>(expected)) << text;
+  }
 }
 
 TEST(Str, FifteenSignificantDigits) {
