@@ -2,10 +2,14 @@
 // caches of the built-in pictures.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QXmlStreamReader>
+#include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/Pictures.h"
 #include "framework/Picture.h"
@@ -126,6 +130,70 @@ TEST(BuiltInPictures, EachGetterLoadsOnceAndReturnsTheCachedPicture) {
 #endif
   }
   Pictures::ReleaseAll();
+}
+
+// The eleven molecule pictures stand beside the fluid window's fields: each
+// spells its gas's formula, letters on one baseline and digits as smaller,
+// lower subscripts, and drawn at its control size nothing is cut off and the
+// letters are large enough to read.
+TEST(BuiltInPictures, EachMoleculePictureShowsItsFormulaLegibly) {
+#ifndef VDW_HAVE_PICTURES
+  GTEST_SKIP() << "built without the picture files";
+#endif
+  struct Piece {
+    double x, y, size;
+    QString text;
+  };
+  int molecules = 0;
+  for (const auto& entry : Pictures::Table) {
+    if (entry.resourceNumber < 172 || entry.resourceNumber > 182) continue;
+    ++molecules;
+    SCOPED_TRACE(entry.name);
+    const QString formula = QString(entry.name).section('_', 0, 0);
+    QFile file(QStringLiteral(":/pictures/%1").arg(entry.resourceNumber));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    std::vector<Piece> pieces;
+    QXmlStreamReader svg(&file);
+    while (!svg.atEnd()) {
+      svg.readNext();
+      if (!svg.isStartElement() || svg.name() != QStringLiteral("text")) continue;
+      const auto attributes = svg.attributes();
+      const double x = attributes.value("x").toDouble();
+      const double y = attributes.value("y").toDouble();
+      const double size = attributes.value("font-size").toDouble();
+      pieces.push_back({x, y, size, svg.readElementText()});
+    }
+    std::sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) { return a.x < b.x; });
+    QString spelled;
+    for (const Piece& piece : pieces) spelled += piece.text;
+    EXPECT_EQ(spelled, formula);
+    for (const Piece& piece : pieces) {
+      const bool digit = piece.text.front().isDigit();
+      EXPECT_EQ(piece.y > pieces.front().y, digit) << piece.text.toStdString() << " below the line";
+      EXPECT_EQ(piece.size < pieces.front().size, digit) << piece.text.toStdString() << " smaller";
+    }
+    ASSERT_FALSE(pieces.empty());
+    EXPECT_GE(pieces.front().size, 14) << "letters of a readable size";
+
+    QImage image(entry.width, entry.height, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    entry.getter()->Draw(painter, QRectF(0, 0, entry.width, entry.height));
+    painter.end();
+    int top = entry.height, bottom = -1;
+    bool touchesEdge = false;
+    for (int y = 0; y < entry.height; ++y) {
+      for (int x = 0; x < entry.width; ++x) {
+        if (qGray(image.pixel(x, y)) > 128) continue;  // no ink
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+        touchesEdge |= x == 0 || y == 0 || x == entry.width - 1 || y == entry.height - 1;
+      }
+    }
+    EXPECT_FALSE(touchesEdge) << "cut off at the edge";
+    EXPECT_GE(bottom - top + 1, 12) << "ink from the letters' tops to the subscripts";
+  }
+  EXPECT_EQ(molecules, 11);
 }
 
 TEST(BuiltInPictures, ReopeningAWindowReusesTheCachedPicture) {
