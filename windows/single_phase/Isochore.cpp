@@ -48,8 +48,8 @@ const fw::ControlSpec kLayout[] = {
 constexpr const char* kRefused = "put number";
 
 // The temperatures of an isochore (kelvin): accumulated from `start` by
-// repeated addition of `step`, the first at start + step, while not above
-// `bound`. Accumulating rather than multiplying is how the rows are formed,
+// repeated addition of `step`, the first at start + step, while not greater
+// than `bound`. Accumulating rather than multiplying is how the rows are formed,
 // so the last digits of each row depend on it.
 struct Stepping {
   double start;
@@ -65,7 +65,7 @@ Run Simulate(const Stepping& s) {
   double T = s.start;
   for (int rows = 0;; ++rows) {
     const double next = T + s.step;
-    if (!(next <= s.bound)) return Run::Ends;
+    if (next > s.bound) return Run::Ends;
     if (next == T) return Run::Stalls;
     if (rows == Isochore::kMaxRows) return Run::TooLong;
     T = next;
@@ -79,7 +79,7 @@ void ForEachTemperature(const Stepping& s, Row row) {
   for (int rows = 0; rows < Isochore::kMaxRows; ++rows) {
     rt::RuntimeBackgroundTask();
     T += s.step;
-    if (!(T <= s.bound)) return;
+    if (T > s.bound) return;
     row(T);
   }
 }
@@ -154,8 +154,8 @@ void Isochore::calculate_Action() {
 // The rows are recomputed from the entries, their temperatures formed as
 // (minimum - step) + 273.15 plus the steps, against maximum + 273.15. When
 // the first temperature is already past the maximum the file holds its
-// header only; otherwise entries that would not end refuse the export
-// before any file is made. Each row is on disk before the next is computed.
+// header only; otherwise (a first temperature that is no number included)
+// entries that would not end refuse the export before any file is made. Each row is on disk before the next is computed.
 void Isochore::Export_Action() {
   const double TminC = rt::Val(editField("minimum").Text());
   const double TmaxC = rt::Val(editField("maximum").Text());
@@ -163,7 +163,7 @@ void Isochore::Export_Action() {
   const double V = Globals::MolarVolumes[0];
   const Stepping stepping{(TminC - step) + kCelsiusOffset, step, TmaxC + kCelsiusOffset};
 
-  if (stepping.start + step <= stepping.bound) {
+  if (!(stepping.start + step > stepping.bound)) {
     const std::string problem = ExportProblem(TminC, TmaxC, step, stepping);
     if (!problem.empty()) throw std::runtime_error("The isochore is not exported: " + problem + ".");
   }
