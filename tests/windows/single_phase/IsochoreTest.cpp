@@ -87,6 +87,28 @@ class IsochoreTest : public WindowTest {
   }
 };
 
+TEST_F(IsochoreTest, OnlyThePressureWindowOpensItWithTheVolumeInTheSharedState) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  auto& pressures = Open<PressureWindow>();
+  ASSERT_EQ(fw::FindImplicitWindow("Isochore.Isochore"), nullptr);
+  Press(pressures, "PushButton1");  // before any calculation: element 0 as it is
+  fw::Window* opened = fw::FindImplicitWindow("Isochore.Isochore");
+  ASSERT_NE(opened, nullptr);
+  test::ProcessEvents();
+  EXPECT_TRUE(opened->isVisible());
+  EXPECT_EQ(TextOf(*opened, "ResultV"), "0");
+  EXPECT_EQ(TextOf(*opened, "ResultV1"), "0");
+
+  Enter(pressures, "dataEntry", "250");
+  Enter(pressures, "dataEntry1", "300");
+  Press(pressures, "calculate");
+  Press(pressures, "Clear");  // keeps the shared volume
+  Press(pressures, "PushButton1");
+  EXPECT_EQ(fw::FindImplicitWindow("Isochore.Isochore"), opened) << "the same window again";
+  test::Activate(*opened);
+  EXPECT_EQ(TextOf(*opened, "ResultV"), "250");
+}
+
 TEST_F(IsochoreTest, ZeroToHundredByTwentyFiveGivesFiveRowsOnTheIsochore) {
   SetFluid({{CO2, 0.5}, {CH4, 0.5}});
   Isochore& window = OpenAt("150");
