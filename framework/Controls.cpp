@@ -426,7 +426,6 @@ ListBox::ListBox(QWidget* parent, const std::string& name)
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->hide();
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  horizontalHeader()->setStretchLastSection(true);
   horizontalHeader()->setHighlightSections(false);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -466,18 +465,27 @@ void ListBox::SetColumnWidths(const std::string& widths) {
 void ListBox::FitColumns() {
   const int inner = viewport()->width();
   const int count = columnCount();
+  int used = 0;
   for (int column = 0; column + 1 < count; ++column) {
     double width = inner / double(count);  // equal shares when not given
     if (column < int(widthSpecs_.size()))
       width = widthSpecs_[column] >= 0 ? inner * widthSpecs_[column] / 100.0 : -widthSpecs_[column];
     setColumnWidth(column, int(width + 0.5));
+    used += columnWidth(column);
   }
-  // The last column stretches over the rest.
+  // The last column takes the rest, also when a scroll bar narrows the view.
+  setColumnWidth(count - 1, std::max(0, inner - used));
 }
 
 void ListBox::resizeEvent(QResizeEvent* event) {
   QTableWidget::resizeEvent(event);
   FitColumns();
+}
+
+bool ListBox::viewportEvent(QEvent* event) {
+  const bool handled = QTableWidget::viewportEvent(event);
+  if (event->type() == QEvent::Resize) FitColumns();  // a scroll bar came or went
+  return handled;
 }
 
 void ListBox::changeEvent(QEvent* event) {

@@ -281,6 +281,7 @@ class ListBox : public QTableWidget, public Control {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:

@@ -109,6 +109,21 @@ TEST_F(NumberTexts, AListCellIsShortenedOnScreenWithTheFullTextInItsTooltip) {
   QToolTip::hideText();
 }
 
+TEST_F(NumberTexts, TheColumnsShareTheViewAlsoBesideAScrollBar) {
+  fw::ListBox& list = window.listBox("ListBox1");
+  const auto total = [&] { return list.columnWidth(0) + list.columnWidth(1) + list.columnWidth(2); };
+  EXPECT_EQ(total(), list.viewport()->width());
+  const int wide = list.viewport()->width();
+  for (int row = 0; row < 30; ++row) list.AddRow("CO2");  // far more than the list shows
+  ui::ProcessEvents();
+  ASSERT_LT(list.viewport()->width(), wide) << "a scroll bar takes its share";
+  EXPECT_EQ(total(), list.viewport()->width()) << "no column runs under the scroll bar";
+  EXPECT_NEAR(list.columnWidth(0), 0.2 * list.viewport()->width(), 1.0);
+  list.DeleteAllRows();
+  ui::ProcessEvents();
+  EXPECT_EQ(total(), wide);
+}
+
 TEST_F(NumberTexts, AListWithAHeadingRowShowsEmptyHeadingsUntilTheyAreSet) {
   fw::ListBox& list = window.listBox("ListBox1");
   const auto shownHeading = [&](int column) {
