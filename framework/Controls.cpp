@@ -1,13 +1,16 @@
 #include "framework/Controls.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
@@ -27,6 +30,55 @@ void Fire(const Handler& handler) {
 
 void Fire(const CellHandler& handler, int row, int column) {
   if (handler) RunGuarded([&] { handler(row, column); });
+}
+
+// The narrowest stretch a text is condensed to before numbers are shortened.
+constexpr int kNarrowestStretch = 75;
+
+// The text with the numbers in it shortened in the middle of their digits,
+// one digit at a time, the longest first, until it fits; a "…" stands for
+// what is left out. A number gives up the digits after its decimal point
+// when it has at least three, else its whole digits; its sign, its exponent
+// and whatever text lies around it (" and ", "·i") stay. When even one
+// digit on each side of the "…" does not fit, that shortest form is it.
+QString ShortenNumbers(const QString& text, const std::function<bool(const QString&)>& fits) {
+  struct Span {
+    qsizetype start, length, kept;
+  };
+  static const QRegularExpression number(QStringLiteral("(\\d+)(?:\\.(\\d+))?(?:[eE][-+]?\\d+)?"));
+  std::vector<Span> spans;
+  for (auto it = number.globalMatch(text); it.hasNext();) {
+    const QRegularExpressionMatch match = it.next();
+    const int part = match.capturedLength(2) >= 3 ? 2 : 1;
+    if (match.capturedLength(part) >= 3)
+      spans.push_back({match.capturedStart(part), match.capturedLength(part), match.capturedLength(part)});
+  }
+  const auto shortened = [&] {
+    QString result;
+    qsizetype at = 0;
+    for (const Span& span : spans) {
+      result += text.mid(at, span.start - at);
+      if (span.kept == span.length) {
+        result += text.mid(span.start, span.length);
+      } else {
+        const qsizetype head = (span.kept + 1) / 2;
+        result += text.mid(span.start, head) + QChar(0x2026) +
+                  text.mid(span.start + span.length - (span.kept - head), span.kept - head);
+      }
+      at = span.start + span.length;
+    }
+    return result + text.mid(at);
+  };
+  QString result = text;
+  while (!fits(result)) {
+    const auto longest = std::max_element(spans.begin(), spans.end(), [](const Span& a, const Span& b) {
+      return a.kept < b.kept;
+    });
+    if (longest == spans.end() || longest->kept <= 2) break;
+    --longest->kept;
+    result = shortened();
+  }
+  return result;
 }
 
 }  // namespace
@@ -70,19 +122,21 @@ void Control::Refresh(bool eraseBackground) {
 
 // ------------------------------------------------------------- TextFitter
 
-TextFitter::TextFitter(QWidget& widget, Fits fits)
-    : widget_(widget), fits_(std::move(fits)), designed_(widget.font()) {
+TextFitter::TextFitter(QWidget& widget, Fits fits, std::function<void()> refitted)
+    : widget_(widget), fits_(std::move(fits)), refitted_(std::move(refitted)), designed_(widget.font()) {
   widget.installEventFilter(this);
 }
 
 void TextFitter::Refit() {
   QFont font = designed_;
   font.setStretch(100);
-  for (int stretch = 95; stretch >= 75 && !fits_(font); stretch -= 5) font.setStretch(stretch);
-  if (font == widget_.font()) return;
-  fitting_ = true;
-  widget_.setFont(font);
-  fitting_ = false;
+  for (int stretch = 95; stretch >= kNarrowestStretch && !fits_(font); stretch -= 5) font.setStretch(stretch);
+  if (font != widget_.font()) {
+    fitting_ = true;
+    widget_.setFont(font);
+    fitting_ = false;
+  }
+  if (refitted_) refitted_();
 }
 
 bool TextFitter::eventFilter(QObject* watched, QEvent* event) {
@@ -102,7 +156,7 @@ bool TextFitter::eventFilter(QObject* watched, QEvent* event) {
 StaticText::StaticText(QWidget* parent, const std::string& name)
     : QLabel(parent),
       Control(*this, Kind::StaticText, name),
-      fitter_(*this, [this](const QFont& font) { return Fits(font); }) {
+      fitter_(*this, [this](const QFont& font) { return Fits(font, lines_); }, [this] { ShowFitted(); }) {
   setTextFormat(Qt::PlainText);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setMargin(0);
@@ -114,26 +168,35 @@ StaticText::StaticText(QWidget* parent, const std::string& name)
 
 void StaticText::SetText(const std::string& text) {
   text_ = text;
-  QString shown = ToQ(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  shown.replace(QChar('\r'), QChar('\n'));
-  setText(shown);
+  lines_ = ToQ(text);
+  lines_.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  lines_.replace(QChar('\r'), QChar('\n'));
   fitter_.Refit();
 }
 
 // A wrapped text fits when it needs no more lines than the box holds (at
 // least one); an unwrapped one when each of its lines is no wider than the box.
-bool StaticText::Fits(const QFont& font) const {
+bool StaticText::Fits(const QFont& font, const QString& text) const {
   const QFontMetrics metrics(font);
   if (wordWrap()) {
     const int lineHeight = std::max(1, metrics.lineSpacing());
-    const QRect needed = metrics.boundingRect(QRect(0, 0, width(), 1 << 20), Qt::TextWordWrap, text());
+    const QRect needed = metrics.boundingRect(QRect(0, 0, width(), 1 << 20), Qt::TextWordWrap, text);
     return needed.height() / lineHeight <= std::max(1, height() / lineHeight);
   }
-  for (const QString& line : text().split(QChar('\n'))) {
+  for (const QString& line : text.split(QChar('\n'))) {
     if (metrics.horizontalAdvance(line) > width()) return false;
   }
   return true;
+}
+
+// After each refit: the full text when it fits the font now chosen, else
+// (unwrapped) its numbers shortened.
+void StaticText::ShowFitted() {
+  QString shown = lines_;
+  if (!wordWrap() && !Fits(font(), lines_))
+    shown = ShortenNumbers(lines_, [this](const QString& candidate) { return Fits(font(), candidate); });
+  if (shown != text()) setText(shown);
+  setToolTip(shown == lines_ ? QString() : lines_);
 }
 
 // --------------------------------------------------------------- EditField
@@ -381,9 +444,34 @@ class CellEditorDelegate : public QStyledItemDelegate {
     QStyledItemDelegate::setEditorData(editor, index);
   }
 
+  // The option of a cell with its text fitted into the cell: condensed as a
+  // label is, then its numbers shortened.
+  QStyleOptionViewItem Fitted(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    const QWidget* widget = cell.widget;
+    const QStyle* style = widget ? widget->style() : QApplication::style();
+    // The room the style leaves for the text (it elides beyond it).
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const int room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget).width() - 2 * margin;
+    const auto fits = [&](const QFont& font, const QString& text) {
+      return QFontMetrics(font).horizontalAdvance(text) <= room;
+    };
+    QFont font = cell.font;
+    for (int stretch = 95; stretch >= kNarrowestStretch && !fits(font, cell.text); stretch -= 5)
+      font.setStretch(stretch);
+    if (!fits(font, cell.text))
+      cell.text = ShortenNumbers(cell.text, [&](const QString& text) { return fits(font, text); });
+    cell.font = font;
+    cell.fontMetrics = QFontMetrics(font);
+    return cell;
+  }
+
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
-    QStyledItemDelegate::paint(painter, option, index);
+    const QStyleOptionViewItem cell = Fitted(option, index);
+    const QWidget* widget = cell.widget;
+    (widget ? widget->style() : QApplication::style())->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
     if (!list_.GridVertical() || index.column() >= list_.columnCount() - 1) return;
     painter->save();
     painter->setPen(QColor(0xc0, 0xc0, 0xc0));
@@ -392,17 +480,30 @@ class CellEditorDelegate : public QStyledItemDelegate {
   }
 
  private:
+  // A shortened cell shows its full text as its tooltip.
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override {
+    if (event && event->type() == QEvent::ToolTip && index.isValid()) {
+      const QString full = index.data(Qt::DisplayRole).toString();
+      if (Fitted(option, index).text != full) {
+        QToolTip::showText(event->globalPos(), full, view, view->visualRect(index));
+        return true;
+      }
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
+  }
+
+ private:
   ListBox& list_;
 };
 
 ListBox::ListBox(QWidget* parent, const std::string& name)
     : QTableWidget(parent), Control(*this, Kind::ListBox, name) {
-  setColumnCount(1);
+  SetColumnCount(1);
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->hide();
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  horizontalHeader()->setStretchLastSection(true);
   horizontalHeader()->setHighlightSections(false);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -413,7 +514,8 @@ ListBox::ListBox(QWidget* parent, const std::string& name)
   setShowGrid(false);
   setWordWrap(false);
   setCornerButtonEnabled(false);
-  setItemDelegate(new CellEditorDelegate(*this));
+  delegate_ = new CellEditorDelegate(*this);
+  setItemDelegate(delegate_);
   connect(this, &QTableWidget::cellClicked, this, [this](int row, int column) {
     Fire(cellClick_, row, column);
   });
@@ -421,6 +523,9 @@ ListBox::ListBox(QWidget* parent, const std::string& name)
 
 void ListBox::SetColumnCount(int count) {
   setColumnCount(std::max(1, count));
+  // Without a heading item Qt would number the columns.
+  for (int column = 0; column < columnCount(); ++column)
+    if (!horizontalHeaderItem(column)) setHorizontalHeaderItem(column, new QTableWidgetItem());
   FitColumns();
 }
 
@@ -439,18 +544,27 @@ void ListBox::SetColumnWidths(const std::string& widths) {
 void ListBox::FitColumns() {
   const int inner = viewport()->width();
   const int count = columnCount();
+  int used = 0;
   for (int column = 0; column + 1 < count; ++column) {
     double width = inner / double(count);  // equal shares when not given
     if (column < int(widthSpecs_.size()))
       width = widthSpecs_[column] >= 0 ? inner * widthSpecs_[column] / 100.0 : -widthSpecs_[column];
     setColumnWidth(column, int(width + 0.5));
+    used += columnWidth(column);
   }
-  // The last column stretches over the rest.
+  // The last column takes the rest, also when a scroll bar narrows the view.
+  setColumnWidth(count - 1, std::max(0, inner - used));
 }
 
 void ListBox::resizeEvent(QResizeEvent* event) {
   QTableWidget::resizeEvent(event);
   FitColumns();
+}
+
+bool ListBox::viewportEvent(QEvent* event) {
+  const bool handled = QTableWidget::viewportEvent(event);
+  if (event->type() == QEvent::Resize) FitColumns();  // a scroll bar came or went
+  return handled;
 }
 
 void ListBox::changeEvent(QEvent* event) {
@@ -508,6 +622,15 @@ std::string ListBox::Cell(int row, int column) const {
   CheckCell(row, column);
   const QTableWidgetItem* cell = item(row, column);
   return cell ? cell->text().toStdString() : std::string();
+}
+
+std::string ListBox::ShownCell(int row, int column) const {
+  CheckCell(row, column);
+  const QModelIndex index = model()->index(row, column);
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  option.rect = visualRect(index);
+  return delegate_->Fitted(option, index).text.toStdString();
 }
 
 void ListBox::SetCell(int row, int column, const std::string& text) {

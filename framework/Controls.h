@@ -22,6 +22,7 @@ namespace fw {
 
 class Window;
 class RadioGroup;
+class CellEditorDelegate;
 
 // What every control has: a name, a place and size in window coordinates,
 // visibility, enabled state and redraw.
@@ -78,8 +79,8 @@ class TextFitter : public QObject {
  public:
   using Fits = std::function<bool(const QFont&)>;
   // Watches the widget's font changes (a font set from outside is the designed
-  // one) and resizes, refitting after each.
-  TextFitter(QWidget& widget, Fits fits);
+  // one) and resizes, refitting after each; `refitted` runs after every refit.
+  TextFitter(QWidget& widget, Fits fits, std::function<void()> refitted = {});
   // Sets the widest stretch of the designed font for which the text fits.
   void Refit();
 
@@ -89,10 +90,14 @@ class TextFitter : public QObject {
  private:
   QWidget& widget_;
   Fits fits_;
+  std::function<void()> refitted_;
   QFont designed_;
   bool fitting_ = false;
 };
 
+// A number that does not fit even condensed is shown shortened in the middle
+// of its digits, its sign, exponent and "·i" kept, with the full text as its
+// tooltip; Text() is always the full text.
 class StaticText : public QLabel, public Control {
  public:
   StaticText(QWidget* parent, const std::string& name);
@@ -101,8 +106,10 @@ class StaticText : public QLabel, public Control {
   void SetText(const std::string& text);
 
  private:
-  bool Fits(const QFont& font) const;
+  bool Fits(const QFont& font, const QString& text) const;
+  void ShowFitted();
   std::string text_;
+  QString lines_;  // the text with its line breaks as shown
   TextFitter fitter_;
 };
 
@@ -260,6 +267,7 @@ class ListBox : public QTableWidget, public Control {
   ListBox(QWidget* parent, const std::string& name);
 
   int ColumnCount() const { return columnCount(); }
+  // New columns start with empty headings.
   void SetColumnCount(int count);
   // Widths in percent of the list's inner width: "50%, 50%" or "40% 60%";
   // plain numbers are pixels. The last column takes what is left.
@@ -279,6 +287,10 @@ class ListBox : public QTableWidget, public Control {
 
   // Cells outside the rows and columns throw std::out_of_range.
   std::string Cell(int row, int column) const;
+  // The cell as drawn: a text too wide for its column is condensed, then a
+  // number is shortened in the middle of its digits (its tooltip shows it
+  // whole); Cell() stays the full text.
+  std::string ShownCell(int row, int column) const;
   void SetCell(int row, int column, const std::string& text);  // no event
   bool CellEditable(int row, int column) const;
   void SetCellEditable(int row, int column, bool editable = true);
@@ -292,6 +304,7 @@ class ListBox : public QTableWidget, public Control {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -300,6 +313,7 @@ class ListBox : public QTableWidget, public Control {
   void FitColumns();
   void UserEditedCell(int row, int column, const QString& text);
 
+  CellEditorDelegate* delegate_ = nullptr;
   std::vector<double> widthSpecs_;  // > 0 percent, < 0 minus pixels
   int lastIndex_ = -1;
   bool gridVertical_ = false;

@@ -1,6 +1,21 @@
 #include "windows/single_phase/ActivityWindow.h"
 
+#include <array>
+
+#include "runtime/Runtime.h"
+#include "windows/shared/ListRow.h"
+
 namespace {
+
+using fw::Kind;
+using shared::kRootGroup;
+using shared::kUnitGroup;
+
+constexpr const char* kStandardGroup = "standard";
+constexpr const char* kPanel = "Rectangle1";
+constexpr std::array<const char*, 3> kStandards = {"StandardChoice0", "StandardChoice1", "StandardChoice2"};
+// The hint in the reference-pressure field of standard state 0.
+constexpr const char* kNoEntry = "  no entry  ";
 
 const fw::WindowSpec kWindow = {
     .title = "Activities",
@@ -13,6 +28,156 @@ const fw::WindowSpec kWindow = {
     .maxHeight = 800,
     .placement = 2};
 
+constexpr const char* kFootnote =
+    "* cubic equatons have three solutions, of which two may be complex numbers";
+
+const fw::ControlSpec kLayout[] = {
+    // kind, name, text, left, top, width, height, text size, flags, parent, font, group
+    {Kind::Rectangle, "Rectangle1", "", 0, 0, 465, 800, 0, fw::NoBorder},
+    {.kind = Kind::ScrollBar, .name = "ScrollBar1", .left = 465, .top = 0, .width = 15, .height = 685,
+     .minimum = 0, .maximum = 100, .value = 0, .lineStep = 1, .pageStep = 700},
+    {Kind::StaticText, "Pressure", "Pressure", 20, 20, 130, 25, 16, 0, kPanel},
+    {Kind::EditField, "dataEntry", "", 155, 20, 120, 25, 16, 0, kPanel},
+    {Kind::StaticText, "StaticText4", "MPa", 285, 20, 80, 25, 16, 0, kPanel},
+    {Kind::PushButton, "Clear", "clear", 390, 20, 50, 20, 10, 0, kPanel},
+    {Kind::StaticText, "Temperature", "Temperature", 20, 60, 130, 25, 16, 0, kPanel},
+    {Kind::EditField, "dataEntry1", "", 155, 60, 120, 25, 16, 0, kPanel},
+    {Kind::StaticText, "StaticText3", "Kelvin", 285, 60, 80, 25, 16, 0, kPanel},
+    {Kind::GroupBox, "GroupBox1", "", 370, 60, 70, 54, 0, 0, kPanel},
+    {Kind::RadioButton, "Kelvin", " in K", 377, 67, 56, 20, 12, fw::On, kPanel, "System", kUnitGroup},
+    {Kind::RadioButton, "Celsius", " in \u02DAC", 377, 88, 56, 20, 12, 0, kPanel, "System", kUnitGroup},
+    {Kind::PushButton, "calculate", "calculate molar volume", 110, 120, 230, 30, 18, fw::DefaultButton, kPanel},
+    {Kind::GroupBox, "GroupBox2", "select mathematical solution*", 100, 170, 260, 110, 16, fw::Italic, kPanel},
+    {Kind::RadioButton, "Choice0", "", 115, 200, 20, 20, 18, 0, kPanel, "palatino", kRootGroup},
+    {Kind::StaticText, "TextChoice0", "", 140, 200, 200, 20, 14, fw::Italic, kPanel},
+    {Kind::RadioButton, "Choice1", "", 115, 224, 20, 20, 18, 0, kPanel, "palatino", kRootGroup},
+    {Kind::StaticText, "TextChoice1", "", 140, 225, 200, 20, 14, fw::Italic, kPanel},
+    {Kind::RadioButton, "Choice2", "", 115, 249, 20, 20, 18, 0, kPanel, "palatino", kRootGroup},
+    {Kind::StaticText, "TextChoice2", "", 140, 249, 200, 20, 14, fw::Italic, kPanel},
+    {Kind::StaticText, "StaticText1", kFootnote, 245, 285, 195, 30, 10, fw::MultiLine | fw::Italic, kPanel},
+    {Kind::RoundRectangle, "RoundRectangle1", "", 20, 325, 420, 35, 0, 0, kPanel},
+    {Kind::StaticText, "StaticText8", "3", 352, 329, 16, 20, 12, 0, "RoundRectangle1"},
+    {Kind::StaticText, "MolarVolume", "Molar Volume", 30, 330, 120, 25, 16, 0, "RoundRectangle1"},
+    {Kind::StaticText, "Result", "", 210, 330, 100, 25, 16, 0, "RoundRectangle1"},
+    {Kind::StaticText, "StaticText7", "cm /mol", 330, 330, 76, 25, 16, 0, "RoundRectangle1"},
+    {Kind::GroupBox, "GroupBox4", "select standard state conditions", 65, 380, 330, 210, 16, fw::Italic, kPanel},
+    {Kind::RadioButton, "StandardChoice0", "", 80, 413, 20, 20, 18, 0, "GroupBox4", "palatino", kStandardGroup},
+    {Kind::StaticText, "StandardText0", "Pure real gases at selected T and P", 105, 414, 280, 20, 14, 0, "GroupBox4"},
+    {Kind::RadioButton, "StandardChoice1", "", 80, 439, 20, 20, 18, 0, "GroupBox4", "palatino", kStandardGroup},
+    {Kind::StaticText, "StandardText1", "Pure real gases at selected T and P(ref.)", 105, 439, 280, 20, 14, 0, "GroupBox4"},
+    {Kind::RadioButton, "StandardChoice2", "", 80, 464, 20, 20, 18, 0, "GroupBox4", "palatino", kStandardGroup},
+    {Kind::StaticText, "StandardText2", "Pure ideal gases at selected T and P(ref.)", 105, 464, 280, 20, 14, 0, "GroupBox4"},
+    {Kind::EditField, "dataEntry2", "", 220, 508, 120, 25, 14, 0, "GroupBox4"},
+    {Kind::StaticText, "PressureRef", "Reference Pressure", 80, 510, 140, 20, 14, 0, "GroupBox4"},
+    {Kind::StaticText, "StaticText9", "MPa", 350, 510, 35, 20, 14, 0, "GroupBox4"},
+    {Kind::PushButton, "PushButton1", "continue", 190, 550, 75, 25, 12, fw::DefaultButton, "GroupBox4"},
+    {Kind::GroupBox, "GroupBox3", "Activities", 20, 610, 420, 170, 18, 0, kPanel},
+    {.kind = Kind::ListBox, .name = "ListBox1", .left = 34, .top = 645, .width = 390, .height = 120,
+     .textSize = 14, .flags = fw::Italic | fw::Heading | fw::GridVertical, .parent = "GroupBox3",
+     .columns = 3, .columnWidths = "20%, 40%, 40%"},
+};
+
 }  // namespace
 
-ActivityWindow::ActivityWindow() : fw::Window(kWindow, fw::Layout{}) {}
+ActivityWindow::ActivityWindow() : fw::Window(kWindow, kLayout) {
+  onAction("calculate", [this] { calculate_Action(); });
+  onAction("Clear", [this] { Clear_Action(); });
+  onAction("PushButton1", [this] { PushButton1_Action(); });
+  for (int state = 0; state < 3; ++state)
+    onAction(kStandards[state], [this, state] { StandardChoice_Action(state); });
+}
+
+// Headings only: the rows stay.
+void ActivityWindow::Event_Activate() {
+  fw::ListBox& list = listBox("ListBox1");
+  list.SetHeading(0, "gas");
+  list.SetHeading(1, "activity");
+  list.SetHeading(2, "coefficient");
+}
+
+void ActivityWindow::StandardRadiosOff() {
+  for (const char* radio : kStandards) radioButton(radio).SetValue(false);
+}
+
+void ActivityWindow::calculate_Action() {
+  chooser_.ListRoots({}, [this] { StandardRadiosOff(); });
+  editField("dataEntry2").SetText("");
+  staticText("Result").SetText("");
+  listBox("ListBox1").DeleteAllRows();
+}
+
+void ActivityWindow::Choice_Action(int k) { staticText("Result").SetText(rt::Str(shared::SolutionChooser::Root(k))); }
+
+// State 0 needs no reference pressure: the field shows a hint and stays
+// editable; states 1 and 2 empty it for the reference pressure.
+void ActivityWindow::StandardChoice_Action(int state) {
+  if (!radioButton(kStandards[state]).Value()) return;
+  editField("dataEntry2").SetText(state == 0 ? kNoEntry : "");
+}
+
+void ActivityWindow::Clear_Action() {
+  editField("dataEntry").SetText("");
+  editField("dataEntry1").SetText("");
+  editField("dataEntry2").SetText("");
+  chooser_.ClearRoots();
+  StandardRadiosOff();
+  staticText("Result").SetText("");
+  listBox("ListBox1").DeleteAllRows();
+}
+
+// The molar volume is the one that `Result` shows, with its digits; the
+// temperature and pressure are those of the shared state, whichever window
+// left them. The three standard states are separate tests; with none on,
+// the list shows the activities of the last run.
+void ActivityWindow::PushButton1_Action() {
+  Globals::GasTable mixture{};
+  fw::ListBox& list = listBox("ListBox1");
+  list.DeleteAllRows();
+  const double V = rt::Val(staticText("Result").Text());
+  Globals::Fugacities(Globals::fraction, Globals::TempKelvin, Globals::PresMPa, V);
+  for (int i = 0; i < Globals::NumGases; ++i) {
+    mixture[i] = Globals::Fugacity[i];  // the calls for the gases alone overwrite it
+    rt::RuntimeBackgroundTask();
+  }
+  if (radioButton("StandardChoice0").Value()) PureRealGasActivities(mixture, Globals::PresMPa);
+  if (radioButton("StandardChoice1").Value())
+    PureRealGasActivities(mixture, rt::Val(editField("dataEntry2").Text()));
+  if (radioButton("StandardChoice2").Value())
+    IdealGasActivities(mixture, rt::Val(editField("dataEntry2").Text()));
+
+  const Globals::Composition& x = Globals::fraction;
+  for (int i = 0; i < Globals::NumGases; ++i) {
+    if (x[i] != 0.0)
+      shared::AddListRow(list, {Globals::GasNames[i], rt::Str(Globals::Activity[i]), rt::Str(Globals::Activity[i] / x[i])});
+    rt::RuntimeBackgroundTask();
+  }
+}
+
+// Below its vapour pressure a gas alone is vapour-like (largest root),
+// at or above it liquid-like (smallest root). A reference fugacity of 0
+// gives an activity of 0.
+void ActivityWindow::PureRealGasActivities(const Globals::GasTable& mixture, double pressure) {
+  const double T = Globals::TempKelvin;
+  Globals::Composition alone{};
+  for (int i = 0; i < Globals::NumGases; ++i) {
+    if (Globals::fraction[i] != 0.0) {
+      alone[i] = 1.0;
+      Globals::RootArray roots = Globals::Volume(alone, T, pressure);
+      const double saturation = Globals::SaturationPressure(i, T);
+      const double V = Globals::VolumeChoice(roots, pressure < saturation ? 0 : 2);
+      Globals::Fugacities(alone, T, pressure, V);
+      const double reference = Globals::Fugacity[i];
+      Globals::Activity[i] = reference != 0.0 ? mixture[i] / reference : 0.0;
+      alone[i] = 0.0;
+    }
+    rt::RuntimeBackgroundTask();
+  }
+}
+
+void ActivityWindow::IdealGasActivities(const Globals::GasTable& mixture, double reference) {
+  for (int i = 0; i < Globals::NumGases; ++i) {
+    Globals::Fugacity[i] = Globals::fraction[i] * reference;
+    Globals::Activity[i] = Globals::Fugacity[i] != 0.0 ? mixture[i] / Globals::Fugacity[i] : 0.0;
+    rt::RuntimeBackgroundTask();
+  }
+}

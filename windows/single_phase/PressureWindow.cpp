@@ -2,6 +2,7 @@
 
 #include "engine/Globals.h"
 #include "runtime/Runtime.h"
+#include "windows/single_phase/Isochore.h"
 
 namespace {
 
@@ -59,7 +60,5 @@ void PressureWindow::Clear_Action() {
   staticText("Result").SetText("");
 }
 
-void PressureWindow::PushButton1_Action() {
-  // The isochore window comes with the isochore work; until then the button
-  // has nothing to open.
-}
+// The isochore window reads the molar volume from the shared state.
+void PressureWindow::PushButton1_Action() { Isochore::Get().Show(); }

@@ -1,6 +1,12 @@
 #include "windows/single_phase/TemperatureWindow.h"
 
+#include "engine/Globals.h"
+#include "runtime/Runtime.h"
+
 namespace {
+
+using fw::Kind;
+using shared::kUnitGroup;
 
 const fw::WindowSpec kWindow = {
     .title = "Temperatures",
@@ -9,6 +15,44 @@ const fw::WindowSpec kWindow = {
     .visible = false,
     .placement = 2};
 
+const fw::ControlSpec kLayout[] = {
+    // kind, name, text, left, top, width, height, text size, flags, parent, font, group
+    {Kind::StaticText, "MolarVolume", "Molar Volume", 20, 20, 130, 25, 16},
+    {Kind::EditField, "dataEntry", "", 155, 20, 120, 25, 16},
+    {Kind::StaticText, "StaticText1", "cm /mol", 285, 20, 80, 25, 16},
+    {Kind::StaticText, "StaticText2", "3", 308, 19, 16, 20, 12, 0, nullptr, "palatino"},
+    {Kind::PushButton, "Clear", "clear", 400, 20, 50, 20, 10},
+    {Kind::StaticText, "Pressure", "Pressure", 20, 60, 130, 25, 16},
+    {Kind::EditField, "dataEntry1", "", 155, 60, 120, 25, 16},
+    {Kind::StaticText, "StaticText3", "MPa", 285, 60, 80, 25, 16},
+    {Kind::PushButton, "calculate", "calculate", 185, 120, 100, 30, 18, fw::DefaultButton},
+    {Kind::RoundRectangle, "RoundRectangle1", "", 20, 170, 430, 70},
+    {Kind::StaticText, "Temperature", "Temperature", 34, 178, 115, 25, 16, 0, "RoundRectangle1"},
+    {Kind::StaticText, "Result", "", 160, 178, 120, 25, 16, 0, "RoundRectangle1"},
+    {Kind::StaticText, "StaticText4", "Kelvin", 290, 178, 80, 25, 16, 0, "RoundRectangle1"},
+    {Kind::GroupBox, "GroupBox1", "", 370, 178, 70, 54, 0, 0, "RoundRectangle1"},
+    {Kind::RadioButton, "Kelvin", " in K", 377, 185, 56, 20, 12, fw::On, "RoundRectangle1", "System", kUnitGroup},
+    {Kind::RadioButton, "Celsius", " in \u02DAC", 377, 206, 56, 20, 12, 0, "RoundRectangle1", "System", kUnitGroup},
+};
+
 }  // namespace
 
-TemperatureWindow::TemperatureWindow() : fw::Window(kWindow, fw::Layout{}) {}
+TemperatureWindow::TemperatureWindow() : fw::Window(kWindow, kLayout) {
+  onAction("calculate", [this] { calculate_Action(); });
+  onAction("Clear", [this] { Clear_Action(); });
+}
+
+// Stores the temperature in kelvin whatever the unit, then shows it in the
+// chosen one.
+void TemperatureWindow::calculate_Action() {
+  const double V = rt::Val(editField("dataEntry").Text());
+  const double P = rt::Val(editField("dataEntry1").Text());
+  Globals::TempKelvin = Globals::Temperature(Globals::fraction, P, V);
+  unit_.ShowResult();
+}
+
+void TemperatureWindow::Clear_Action() {
+  editField("dataEntry").SetText("");
+  editField("dataEntry1").SetText("");
+  staticText("Result").SetText("");
+}

@@ -1,0 +1,167 @@
+#include "runtime/TextFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+
+namespace rt {
+
+namespace {
+
+// Windows-1252 bytes 0x80 to 0x9F and the characters they stand for; 0 marks
+// the five bytes that stand for none.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+std::string Hex(char32_t c) {
+  char text[16];
+  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(c));
+  return text;
+}
+
+// The next character of a UTF-8 text, starting at `at`, which it advances.
+// Overlong forms, surrogates and values beyond U+10FFFF are not UTF-8.
+char32_t NextCharacter(std::string_view text, std::size_t& at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(at);
+  int length = 0;
+  char32_t c = 0;
+  if (lead < 0x80) {
+    ++at;
+    return lead;
+  } else if ((lead & 0xE0) == 0xC0) {
+    length = 2;
+    c = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3;
+    c = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4;
+    c = lead & 0x07;
+  } else {
+    throw std::runtime_error("text is not UTF-8 (byte " + std::to_string(lead) + ")");
+  }
+  if (text.size() - at < std::size_t(length))
+    throw std::runtime_error("text is not UTF-8 (a character is cut off)");
+  for (int i = 1; i < length; ++i) {
+    if ((byte(at + i) & 0xC0) != 0x80) throw std::runtime_error("text is not UTF-8 (bad continuation)");
+    c = (c << 6) | (byte(at + i) & 0x3F);
+  }
+  constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+    throw std::runtime_error("text is not UTF-8 (" + Hex(c) + " badly encoded)");
+  at += length;
+  return c;
+}
+
+char ToByte(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  for (std::size_t i = 0; i < kHighControls.size(); ++i)
+    if (kHighControls[i] == c && c != 0) return static_cast<char>(0x80 + i);
+  throw std::runtime_error("the character " + Hex(c) + " has no place in Windows-1252");
+}
+
+std::string FullPath(const std::string& name) {
+  if (!name.empty() && name.front() == '/') return name;
+  std::string folder(4096, '\0');
+  while (!::getcwd(folder.data(), folder.size())) {
+    if (errno != ERANGE) return name;  // the reason shows in the error that follows
+    folder.resize(folder.size() * 2);
+  }
+  folder.resize(std::strlen(folder.c_str()));
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder + name;
+}
+
+}  // namespace
+
+std::string ToWindows1252(std::string_view utf8) {
+  std::string bytes;
+  bytes.reserve(utf8.size());
+  for (std::size_t at = 0; at < utf8.size();) bytes += ToByte(NextCharacter(utf8, at));
+  return bytes;
+}
+
+TextFile TextFile::Create(const std::string& name) {
+  const std::string path = FullPath(name);
+  const auto refuse = [&path](const std::string& reason) {
+    return std::runtime_error("cannot create the file \"" + path + "\": " + reason);
+  };
+  // A first look only words the error plainly; the checks that hold are made
+  // on the opened file.
+  struct stat status {};
+  if (::lstat(name.c_str(), &status) == 0) {
+    if (S_ISLNK(status.st_mode)) throw refuse("it is a symbolic link");
+    if (!S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) throw refuse("it is not a regular file");
+  }
+  // Opened without truncating and without blocking (a FIFO would wait for a
+  // reader), the file is first checked to be a regular file; only then is
+  // it emptied.
+  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    const int error = errno;
+    throw refuse(error == ELOOP ? "it is a symbolic link" : std::strerror(error));
+  }
+  TextFile file(fd, path);
+  if (::fstat(fd, &status) != 0) file.Fail("cannot create", errno);
+  if (!S_ISREG(status.st_mode)) throw refuse("it is not a regular file");
+  if (::ftruncate(fd, 0) != 0) file.Fail("cannot empty", errno);
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) file.Fail("cannot create", errno);
+  return file;
+}
+
+TextFile::TextFile(TextFile&& other) noexcept
+    : fd_(other.fd_), path_(std::move(other.path_)), pending_(std::move(other.pending_)) {
+  other.fd_ = -1;
+}
+
+TextFile::~TextFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+void TextFile::Fail(const char* what, int error) const {
+  throw std::runtime_error(std::string(what) + " the file \"" + path_ + "\": " + std::strerror(error));
+}
+
+void TextFile::WriteLine(std::string_view line) {
+  if (fd_ < 0) throw std::runtime_error("cannot write the file \"" + path_ + "\": it is closed");
+  pending_.append(line);
+  pending_ += '\n';
+}
+
+void TextFile::Flush() {
+  if (fd_ < 0) throw std::runtime_error("cannot write the file \"" + path_ + "\": it is closed");
+  std::size_t done = 0;
+  while (done < pending_.size()) {
+    const ssize_t written = ::write(fd_, pending_.data() + done, pending_.size() - done);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      pending_.erase(0, done);
+      Fail("cannot write", error);
+    }
+    if (written == 0) Fail("cannot write", ENOSPC);
+    done += static_cast<std::size_t>(written);
+  }
+  pending_.clear();
+}
+
+void TextFile::Close() {
+  Flush();
+  const int fd = fd_;
+  fd_ = -1;
+  if (::close(fd) != 0) Fail("cannot close", errno);
+}
+
+}  // namespace rt

@@ -1,0 +1,361 @@
+// The isochore window and its export, reached from the pressure window.
+
+#include "windows/single_phase/Isochore.h"
+
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/TempFolder.h"
+#include "tests/windows/WindowTestSupport.h"
+#include "tests/windows/single_phase/VdwPhysics.h"
+#include "windows/single_phase/PressureWindow.h"
+#include "windows/single_phase/VolumeWindow.h"
+
+namespace {
+
+using namespace wintest;
+using testing_support::TempFolder;
+
+constexpr const char* kRefused = "put number";
+const std::string kHeader =
+    "van der Waals equation of state\nreference: Tenvick (2009)\nTemperature, Pressure\n(Celsius), (MPa)\n";
+
+class IsochoreTest : public WindowTest {
+ protected:
+  // The pressure window's calculation at this molar volume, then its
+  // "Isochore calculation", as a user reaches the isochore window.
+  Isochore& OpenAt(const std::string& volume) {
+    auto& pressures = Open<PressureWindow>();
+    Enter(pressures, "dataEntry", volume);
+    Enter(pressures, "dataEntry1", "300");
+    Press(pressures, "calculate");
+    Press(pressures, "PushButton1");
+    Isochore& window = Isochore::Get();
+    test::Activate(window);
+    return window;
+  }
+  static void Entries(Isochore& window, const std::string& minimum, const std::string& maximum,
+                      const std::string& interval) {
+    Enter(window, "minimum", minimum);
+    Enter(window, "maximum", maximum);
+    Enter(window, "interval", interval);
+  }
+  static std::string Field(Isochore& window, const char* name) { return window.editField(name).Text(); }
+  // Presses a button and tells how long the press took.
+  static double SecondsToPress(Isochore& window, const char* button) {
+    const auto start = std::chrono::steady_clock::now();
+    Press(window, button);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  }
+
+  // The rows of the export file worked out here: the temperature formed as
+  // (minimum - step) + 273.15 plus the steps, the pressure from the isotherm.
+  static std::vector<std::pair<std::string, double>> ExportRows(double minimum, double maximum, double step,
+                                                                double V) {
+    const vdw::Mixture m = vdw::Of(Globals::fraction);
+    std::vector<std::pair<std::string, double>> rows;
+    for (double T = (minimum - step) + 273.15 + step; T <= maximum + 273.15; T += step)
+      rows.emplace_back(rt::Str(T - 273.15), V > m.b ? vdw::Pressure(m, T, V) : 0.0);
+    return rows;
+  }
+  // The file checked line by line: the header, then "temperature, pressure".
+  static void ExpectFile(const std::string& bytes, const std::vector<std::pair<std::string, double>>& rows) {
+    ASSERT_EQ(bytes.substr(0, kHeader.size()), kHeader);
+    std::istringstream lines(bytes.substr(kHeader.size()));
+    std::string line;
+    std::size_t row = 0;
+    for (; std::getline(lines, line); ++row) {
+      ASSERT_LT(row, rows.size()) << line;
+      const auto comma = line.find(", ");
+      ASSERT_NE(comma, std::string::npos) << line;
+      EXPECT_EQ(line.substr(0, comma), rows[row].first) << "row " << row;
+      const double P = rt::Val(line.substr(comma + 2));
+      EXPECT_NEAR(P, rows[row].second, 1e-13 * std::fabs(rows[row].second)) << "row " << row;
+      EXPECT_EQ(line.substr(comma + 2), rt::Str(P)) << "the pressure's own text";
+    }
+    EXPECT_EQ(row, rows.size());
+    EXPECT_EQ(bytes.back(), '\n');
+    for (unsigned char c : bytes) EXPECT_LT(c, 0x80) << "ASCII texts only";
+  }
+};
+
+TEST_F(IsochoreTest, OnlyThePressureWindowOpensItWithTheVolumeInTheSharedState) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  auto& pressures = Open<PressureWindow>();
+  ASSERT_EQ(fw::FindImplicitWindow("Isochore.Isochore"), nullptr);
+  Press(pressures, "PushButton1");  // before any calculation: element 0 as it is
+  fw::Window* opened = fw::FindImplicitWindow("Isochore.Isochore");
+  ASSERT_NE(opened, nullptr);
+  test::ProcessEvents();
+  EXPECT_TRUE(opened->isVisible());
+  EXPECT_EQ(TextOf(*opened, "ResultV"), "0");
+  EXPECT_EQ(TextOf(*opened, "ResultV1"), "0");
+
+  Enter(pressures, "dataEntry", "250");
+  Enter(pressures, "dataEntry1", "300");
+  Press(pressures, "calculate");
+  Press(pressures, "Clear");  // keeps the shared volume
+  Press(pressures, "PushButton1");
+  EXPECT_EQ(fw::FindImplicitWindow("Isochore.Isochore"), opened) << "the same window again";
+  test::Activate(*opened);
+  EXPECT_EQ(TextOf(*opened, "ResultV"), "250");
+}
+
+TEST_F(IsochoreTest, ZeroToHundredByTwentyFiveGivesFiveRowsOnTheIsochore) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  Isochore& window = OpenAt("150");
+  EXPECT_EQ(window.Title(), "Isochore");
+  EXPECT_EQ(TextOf(window, "ResultV"), "150");
+  Globals::MolecularMasses();
+  const double mass = 0.5 * Globals::MM[CO2] + 0.5 * Globals::MM[CH4];
+  EXPECT_NEAR(NumberOf(window, "ResultV1"), mass / 150, 1e-14);
+  fw::ListBox& list = window.listBox("ListBox1");
+  EXPECT_EQ(list.Heading(0), "Temperature (\u02DAC)");
+  EXPECT_EQ(list.Heading(1), "Pressure (MPa)");
+
+  Entries(window, "0", "100", "25");
+  Press(window, "calculate");
+  ASSERT_EQ(list.RowCount(), 5);
+  const vdw::Mixture m = vdw::Of(Globals::fraction);
+  for (int row = 0; row < 5; ++row) {
+    const double t = 25.0 * row;
+    EXPECT_NEAR(rt::Val(list.Cell(row, 0)), t, 1e-12) << row;
+    const double P = vdw::Pressure(m, t + 273.15, 150.0);
+    EXPECT_NEAR(rt::Val(list.Cell(row, 1)), P, 1e-13 * P) << row;
+  }
+}
+
+TEST_F(IsochoreTest, TwentyToThirtyByATenthGivesAHundredRowsAndMinus273_15IsAccepted) {
+  SetFluid({{CO2, 1.0}});
+  Isochore& window = OpenAt("100");
+  Entries(window, "20", "30", "0.1");
+  Press(window, "calculate");
+  fw::ListBox& list = window.listBox("ListBox1");
+  ASSERT_EQ(list.RowCount(), 100);  // the accumulated temperature lands just above 30
+  EXPECT_NEAR(rt::Val(list.Cell(99, 0)), 29.9, 1e-9);
+  EXPECT_NEAR(rt::Val(list.Cell(0, 0)), 20.0, 1e-12);
+
+  Entries(window, "-273.15", "-170", "50");
+  Press(window, "calculate");
+  EXPECT_EQ(Field(window, "minimum"), "-273.15");
+  ASSERT_EQ(list.RowCount(), 3);
+  EXPECT_EQ(list.Cell(0, 0), "-273.15");
+  const double a = vdw::PureA(CO2);  // at 0 K only the attraction is left
+  EXPECT_NEAR(rt::Val(list.Cell(0, 1)), -a / (100.0 * 100.0), 1e-13 * a / 1e4);
+}
+
+TEST_F(IsochoreTest, ThePartsOwnChecksPutNumberInTheFieldsAtFault) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  Isochore& window = OpenAt("150");
+  fw::ListBox& list = window.listBox("ListBox1");
+  Entries(window, "0", "100", "25");
+  Press(window, "calculate");
+  ASSERT_EQ(list.RowCount(), 5);
+
+  Entries(window, "-274", "100", "25");
+  Press(window, "calculate");
+  EXPECT_EQ(Field(window, "minimum"), kRefused);
+  EXPECT_EQ(Field(window, "maximum"), "100");
+  EXPECT_EQ(list.RowCount(), 5) << "the list keeps its rows";
+
+  Entries(window, "40", "40", "25");
+  Press(window, "calculate");
+  EXPECT_EQ(Field(window, "maximum"), kRefused);
+  EXPECT_EQ(Field(window, "minimum"), "40");
+  EXPECT_EQ(Field(window, "interval"), "25");
+
+  Entries(window, "0", "100", "0");
+  Press(window, "calculate");
+  EXPECT_EQ(Field(window, "interval"), kRefused);
+  EXPECT_EQ(Field(window, "maximum"), "100");
+
+  Entries(window, "", "", "");
+  Press(window, "calculate");
+  EXPECT_EQ(Field(window, "minimum"), "");
+  EXPECT_EQ(Field(window, "maximum"), kRefused);
+  EXPECT_EQ(Field(window, "interval"), kRefused);
+  EXPECT_EQ(list.RowCount(), 5);
+}
+
+TEST_F(IsochoreTest, EntriesThatWouldNeverEndOrFloodTheListAreRefusedAtOnce) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  Isochore& window = OpenAt("150");
+  struct Case {
+    const char *minimum, *maximum, *interval;
+    bool minimumRefused, maximumRefused, intervalRefused;
+  };
+  const Case cases[] = {
+      {"0", "inf", "1", false, true, false},
+      {"0", "1e400", "1", false, true, false},
+      {"0", "100", "inf", false, false, true},
+      {"0", "100", "1e400", false, false, true},
+      {"0", "100", "1e-14", false, false, true},   // lost against 373.15 K
+      {"0", "1e9", "0.001", false, false, true},   // 10^12 rows
+      {"0", "10000", "1", false, false, true},     // 10,001 rows
+      {"nan", "100", "1", true, false, false},
+      {"inf", "100", "1", true, true, false},
+      {"0", "nan", "1", false, true, false},
+      {"0", "100", "nan", false, false, true},
+      {"0", "100", "-5", false, false, true},
+  };
+  for (const Case& c : cases) {
+    Entries(window, c.minimum, c.maximum, c.interval);
+    EXPECT_LT(SecondsToPress(window, "calculate"), 1.0);
+    const std::string where = std::string(c.minimum) + " " + c.maximum + " " + c.interval;
+    EXPECT_EQ(Field(window, "minimum") == kRefused, c.minimumRefused) << where;
+    EXPECT_EQ(Field(window, "maximum") == kRefused, c.maximumRefused) << where;
+    EXPECT_EQ(Field(window, "interval") == kRefused, c.intervalRefused) << where;
+    EXPECT_EQ(window.listBox("ListBox1").RowCount(), 0) << where;
+  }
+  // Exactly 10,000 rows are allowed.
+  Entries(window, "0", "9999", "1");
+  Press(window, "calculate");
+  EXPECT_EQ(window.listBox("ListBox1").RowCount(), Isochore::kMaxRows);
+  EXPECT_EQ(window.listBox("ListBox1").Cell(Isochore::kMaxRows - 1, 0), "9999");
+}
+
+TEST_F(IsochoreTest, ActivationEmptiesTheListAndRereadsTheSharedMolarVolume) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  Isochore& window = OpenAt("150");
+  Entries(window, "0", "100", "25");
+  Press(window, "calculate");
+
+  // A root listing elsewhere replaces element 0 of the shared volumes.
+  auto& volumes = Open<VolumeWindow>();
+  Enter(volumes, "dataEntry", "5");
+  Enter(volumes, "dataEntry1", "400");
+  Press(volumes, "calculate");
+  const std::string root = TextOf(volumes, "TextChoice0");
+
+  test::Activate(window);
+  EXPECT_EQ(window.listBox("ListBox1").RowCount(), 0);
+  EXPECT_EQ(TextOf(window, "ResultV"), root);
+  EXPECT_EQ(Field(window, "interval"), "25") << "the entries stay";
+
+  // "calculate" reads element 0 when pressed, even without a reactivation.
+  Globals::MolarVolumes[0] = 30.0;  // below b: every pressure 0
+  Press(window, "calculate");
+  ASSERT_EQ(window.listBox("ListBox1").RowCount(), 5);
+  EXPECT_EQ(window.listBox("ListBox1").Cell(2, 1), "0");
+  EXPECT_EQ(TextOf(window, "ResultV"), root);
+}
+
+TEST_F(IsochoreTest, TheExportFileHoldsTheHeaderAndTheRowsFormedTheExportsWay) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  TempFolder folder;
+  Isochore& window = OpenAt("150");
+  Entries(window, "0", "100", "25");
+  test::ErrorCapture errors;
+  Press(window, "Export");
+  EXPECT_TRUE(errors.Messages().empty());
+  const std::string bytes = folder.Read("150.txt");
+  ExpectFile(bytes, ExportRows(0, 100, 25, 150));
+  EXPECT_EQ(bytes.substr(kHeader.size(), 3), "0, ");
+  EXPECT_NE(bytes.find("\n100, "), std::string::npos);
+
+  // Below the window's own minimum, after a reactivation emptied the list:
+  // the export recomputes everything from the entries.
+  Entries(window, "-300", "0", "100");
+  test::Activate(VolumeWindow::Get());
+  test::Activate(window);
+  Press(window, "Export");
+  const auto rows = ExportRows(-300, 0, 100, 150);
+  ASSERT_EQ(rows.size(), 4u);
+  ExpectFile(folder.Read("150.txt"), rows);
+  EXPECT_EQ(rows.front().first, "-300");
+  EXPECT_TRUE(errors.Messages().empty());
+}
+
+TEST_F(IsochoreTest, TheFileIsNamedAfterTheSharedVolumeWhateverItIs) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  TempFolder folder;
+  Isochore& window = OpenAt("30");  // below b: pressures 0
+  Entries(window, "10", "30", "10");
+  Press(window, "Export");
+  ExpectFile(folder.Read("30.txt"), {{"10", 0.0}, {"20", 0.0}, {"30", 0.0}});
+  EXPECT_NE(folder.Read("30.txt").find("\n20, 0\n"), std::string::npos);
+
+  Globals::MolarVolumes[0] = 0.0;
+  Press(window, "Export");
+  EXPECT_TRUE(folder.Has("0.txt"));
+
+  // Already past the maximum: the header only.
+  Globals::MolarVolumes[0] = 200.0;
+  Entries(window, "50", "10", "5");
+  Press(window, "Export");
+  EXPECT_EQ(folder.Read("200.txt"), kHeader);
+  Entries(window, "inf", "10", "5");
+  Press(window, "Export");
+  EXPECT_EQ(folder.Read("200.txt"), kHeader);
+}
+
+TEST_F(IsochoreTest, AnExportThatWouldNotEndMakesNoFileAndTheReportSaysWhy) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  TempFolder folder;
+  Isochore& window = OpenAt("150");
+  struct Case {
+    const char *minimum, *maximum, *interval, *reason;
+  };
+  const Case cases[] = {
+      {"", "", "", "above 0"},  // a freshly opened window
+      {"0", "100", "-1", "above 0"},
+      {"0", "inf", "1", "finite"},
+      {"-1e400", "0", "1", "finite"},
+      {"0", "100", "inf", "finite"},     // the first temperature is no number
+      {"nan", "100", "1", "finite"},
+      {"0", "100", "1e-14", "too small"},
+      {"0", "1e9", "0.001", "10000 rows"},
+  };
+  for (const Case& c : cases) {
+    Entries(window, c.minimum, c.maximum, c.interval);
+    test::ErrorCapture errors;
+    EXPECT_LT(SecondsToPress(window, "Export"), 1.0);
+    ASSERT_EQ(errors.Messages().size(), 1u) << c.minimum << " " << c.maximum << " " << c.interval;
+    EXPECT_NE(errors.Messages()[0].find(c.reason), std::string::npos) << errors.Messages()[0];
+    EXPECT_FALSE(folder.Has("150.txt")) << c.reason;
+  }
+}
+
+TEST_F(IsochoreTest, AFileThatCannotBeWrittenIsReportedNeverSilent) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  TempFolder folder;
+  Isochore& window = OpenAt("150");
+  Entries(window, "0", "100", "1");
+  std::filesystem::create_directory("150.txt");
+  {
+    test::ErrorCapture errors;
+    Press(window, "Export");
+    ASSERT_EQ(errors.Messages().size(), 1u);
+    EXPECT_NE(errors.Messages()[0].find((folder.Path() / "150.txt").string()), std::string::npos);
+    EXPECT_NE(errors.Messages()[0].find(std::strerror(EISDIR)), std::string::npos) << errors.Messages()[0];
+  }
+  std::filesystem::remove("150.txt");
+
+  // The disk refuses the rows part-way (a file-size limit of 300 bytes):
+  // the report names the reason, and what was written stays.
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 300;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  test::ErrorCapture errors;
+  Press(window, "Export");
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  ::signal(SIGXFSZ, previous);
+  ASSERT_EQ(errors.Messages().size(), 1u);
+  EXPECT_NE(errors.Messages()[0].find(std::strerror(EFBIG)), std::string::npos) << errors.Messages()[0];
+  const std::string bytes = folder.Read("150.txt");
+  EXPECT_EQ(bytes.size(), 300u);
+  EXPECT_EQ(bytes.substr(0, kHeader.size()), kHeader);
+}
+
+}  // namespace

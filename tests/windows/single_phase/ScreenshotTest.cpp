@@ -1,0 +1,128 @@
+// Each single-phase window after a calculation: every caption and result fits
+// its box (condensed or shortened, never cut off). With VDW_SCREENSHOTS naming
+// a folder, a picture of each window is written there for a person to look at.
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QStyleOptionButton>
+#include <QtGlobal>
+#include <functional>
+#include <string>
+
+#include "tests/windows/WindowTestSupport.h"
+#include "windows/single_phase/ActivityWindow.h"
+#include "windows/single_phase/FugacityWindow.h"
+#include "windows/single_phase/Isochore.h"
+#include "windows/single_phase/PressureWindow.h"
+#include "windows/single_phase/TemperatureWindow.h"
+#include "windows/single_phase/VolumeWindow.h"
+
+namespace {
+
+using namespace wintest;
+
+// What a control shows, measured in the font it shows it in.
+void ExpectNothingCutOff(fw::Window& window) {
+  for (fw::Control* control : window.Controls()) {
+    const std::string where = window.Title() + ": " + control->Name();
+    if (auto* label = dynamic_cast<fw::StaticText*>(control)) {
+      const QFontMetrics metrics = label->fontMetrics();
+      if (label->wordWrap()) {
+        const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, label->text());
+        EXPECT_LE(needed.height(), label->height() + metrics.descent()) << where;
+      } else {
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width()) << where << " \"" << label->Text() << "\"";
+        EXPECT_LE(metrics.ascent(), label->height()) << where;
+      }
+    } else if (auto* radio = dynamic_cast<fw::RadioButton*>(control)) {
+      QStyleOptionButton option;
+      option.initFrom(radio);
+      const int room = radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio).width();
+      EXPECT_LE(radio->fontMetrics().horizontalAdvance(radio->text()), room) << where;
+    } else if (auto* button = dynamic_cast<fw::PushButton*>(control)) {
+      EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 4) << where;
+    } else if (auto* box = dynamic_cast<fw::GroupBox*>(control)) {
+      EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()), box->width() - 8) << where;
+    } else if (auto* list = dynamic_cast<fw::ListBox*>(control)) {
+      const QFontMetrics metrics(list->font());
+      for (int column = 0; column < list->ColumnCount(); ++column)
+        EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(list->Heading(column))),
+                  list->columnWidth(column) + (column + 1 == list->ColumnCount() ? 40 : 0))
+            << where << " heading " << column;
+    }
+  }
+}
+
+void Keep(fw::Window& window, const char* name) {
+  const QByteArray folder = qgetenv("VDW_SCREENSHOTS");
+  if (folder.isEmpty()) return;
+  test::ProcessEvents();
+  EXPECT_TRUE(window.grab().toImage().save(QString::fromUtf8(folder) + "/" + name + ".png"));
+}
+
+class ScreenshotTest : public WindowTest {};
+
+TEST_F(ScreenshotTest, EveryWindowAfterACalculation) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  auto& pressures = Open<PressureWindow>();
+  Enter(pressures, "dataEntry", "150");
+  Enter(pressures, "dataEntry1", "25");
+  Choose(pressures, "Celsius");
+  Press(pressures, "calculate");
+  ExpectNothingCutOff(pressures);
+  Keep(pressures, "pressure");
+
+  Press(pressures, "PushButton1");
+  Isochore& isochore = Isochore::Get();
+  test::Activate(isochore);
+  Enter(isochore, "minimum", "0");
+  Enter(isochore, "maximum", "100");
+  Enter(isochore, "interval", "7.5");
+  Press(isochore, "calculate");
+  ExpectNothingCutOff(isochore);
+
+  Keep(isochore, "isochore");
+
+  auto& temperatures = Open<TemperatureWindow>();
+  Enter(temperatures, "dataEntry", "150");
+  Enter(temperatures, "dataEntry1", "10");
+  Press(temperatures, "calculate");
+  Choose(temperatures, "Celsius");
+  ExpectNothingCutOff(temperatures);
+  Keep(temperatures, "temperature");
+
+  // Three real roots at 220 K, 4 MPa; the largest chosen.
+  auto& volumes = Open<VolumeWindow>();
+  Enter(volumes, "dataEntry", "4");
+  Enter(volumes, "dataEntry1", "220");
+  Press(volumes, "calculate");
+  Choose(volumes, "Choice2");
+  ExpectNothingCutOff(volumes);
+  Keep(volumes, "volume");
+
+  // One real root and a complex pair.
+  auto& fugacities = Open<FugacityWindow>();
+  Enter(fugacities, "dataEntry", "5");
+  Enter(fugacities, "dataEntry1", "25");
+  Choose(fugacities, "Celsius");
+  Press(fugacities, "calculate");
+  Choose(fugacities, "Choice0");
+  ExpectNothingCutOff(fugacities);
+  Keep(fugacities, "fugacity");
+
+  SetFluid({{H2O, 0.1}, {CO2, 0.3}, {N2, 0.2}, {CH4, 0.4}});
+  auto& activities = Open<ActivityWindow>();
+  Enter(activities, "dataEntry", "0.000123");
+  Enter(activities, "dataEntry1", "400");
+  Press(activities, "calculate");
+  Choose(activities, "Choice0");
+  Choose(activities, "StandardChoice1");
+  Enter(activities, "dataEntry2", "0.1");
+  Press(activities, "PushButton1");
+  ExpectNothingCutOff(activities);
+  Keep(activities, "activity");
+  test::DragThumbTo(activities.scrollBar("ScrollBar1"), 100);
+  Keep(activities, "activity_scrolled");
+}
+
+}  // namespace

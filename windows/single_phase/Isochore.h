@@ -1,0 +1,23 @@
+#pragma once
+
+#include "framework/Window.h"
+
+// The pressure of the current fluid along an isochore: at the molar volume
+// in element 0 of Globals::MolarVolumes (the pressure window's, unless a root
+// listing has replaced it), for temperatures from a minimum to a maximum in
+// equal steps, in degrees Celsius; and its export as a text file.
+class Isochore : public fw::Window {
+ public:
+  // The list and the export file hold at most this many rows.
+  static constexpr int kMaxRows = 10000;
+
+  Isochore();
+  // The one window of this class: the open one, or a new one built from its layout.
+  static Isochore& Get() { return fw::GetImplicitWindow<Isochore>("Isochore.Isochore"); }
+
+  void Event_Activate() override;
+  void calculate_Action();
+  // Writes "<molar volume>.txt" into the working directory; entries that
+  // would make no finite file throw, and the error report says why.
+  void Export_Action();
+};
