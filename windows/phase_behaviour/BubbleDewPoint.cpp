@@ -231,9 +231,11 @@ void BubbleDewPoint::calculate_Action() {
   if (pressureGiven) start.Xprev = X0 - 10, start.Xcur = X0;
 
   phase::PhasePair phases;
+  const fw::RadioButton& solvePressure = radioButton("RadioButtonTh");
+  const fw::RadioButton& solveTemperature = radioButton("RadioButtonPh");
   const phase::SecantRun run = phase::HalfSecant(start, [&](double X) {
-    if (radioButton("RadioButtonTh").Value()) P = X;
-    if (radioButton("RadioButtonPh").Value()) T = X;
+    if (solvePressure.Value()) P = X;
+    if (solveTemperature.Value()) T = X;
     phases.Evaluate(Globals::xgas, Globals::ygas, T, P);
     for (int i = 0; i < Globals::NumGases; ++i) {
       Globals::K_liq_vap[i] = phases.K(i);
