@@ -46,6 +46,11 @@ TEST_F(BubbleDewPointTest, OpensWithTemperatureGivenInKelvinNoModeAndNothingShow
   EXPECT_EQ(window.control("ResultText").Top(), 878);
   EXPECT_EQ(window.scrollBar("ScrollBar1").Maximum(), 225);
   EXPECT_EQ(&BubbleDewPoint::Get(), &window);
+
+  // A window closed and asked for again starts afresh.
+  Enter(window, "dataEntryTh", "200");
+  test::CloseByCloseBox(window);
+  EXPECT_EQ(BubbleDewPoint::Get().editField("dataEntryTh").Text(), "");
 }
 
 TEST_F(BubbleDewPointTest, SelectRadiosRenameTheSoughtQuantityAndDropTheOtherEntry) {
@@ -239,12 +244,15 @@ TEST_F(BubbleDewPointTest, PureGasesHomogenizeAtTheirSaturationPressureAndTemper
       EXPECT_EQ(TextOf(window, liquid ? "PhaseY1" : "PhaseX1"), liquid ? "Phase Y" : "Phase X");
     }
     if (gas != CO2 && gas != H2O) continue;
+    // The start and the solved temperature are in kelvin whatever the unit.
+    Choose(window, "Celsius");
     FirstApproach(rt::Str(Psat).c_str(), "Vapour1", true);
     Enter(window, "dataEntry2", rt::Str(0.95 * T));
     Press(window, "calculate");
     EXPECT_TRUE(StartsWith(Status(), "Solution after")) << Globals::GasNames[gas];
     EXPECT_NEAR(NumberOf(window, "Answer"), T, 1e-11 * T) << Globals::GasNames[gas];
     Choose(window, "RadioButtonTh");
+    Choose(window, "Kelvin");
   }
 }
 
@@ -262,6 +270,8 @@ TEST_F(BubbleDewPointTest, CO2MethaneBubbleAndDewPointsBalanceEveryFugacity) {
     FirstApproach(c.T, c.mode);
     Press(window, "calculate");
     ASSERT_TRUE(StartsWith(Status(), "Solution after")) << c.mode;
+    // Each pass normalises both phases: the shared integers end as phase Y's.
+    EXPECT_NEAR(static_cast<double>(Globals::IntegerFraction[CO2]), 1e12 * Globals::ygas[CO2], 1e3);
     const double P = NumberOf(window, "Answer"), T = rt::Val(c.T);
     EXPECT_NEAR(P, c.P, 5e-5 * c.P);
     const Globals::Composition x = ListValues(window, "ListBoxPhaseX1"), y = ListValues(window, "ListBoxPhaseY1");
@@ -286,6 +296,11 @@ TEST_F(BubbleDewPointTest, CO2MethaneBubbleAndDewPointsBalanceEveryFugacity) {
 }
 
 TEST_F(BubbleDewPointTest, RunsThatSolveNothingSayNoSolution) {
+  // Before any first approach: 0 K and no phases.
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  Press(window, "calculate");
+  EXPECT_EQ(Status(), kNoSolution);
+
   // A start far below the saturation pressure walks down to roots that are
   // no molar volumes of their phases.
   SetFluid({{CO2, 1.0}});

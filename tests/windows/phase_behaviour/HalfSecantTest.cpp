@@ -125,6 +125,8 @@ TEST_F(EndReportTest, ASolutionReportsItsPassCountAndRunsTheFinalCheck) {
   EXPECT_EQ(Report(70, 400), "Solution after 7 iterations");
   EXPECT_EQ(resets, 0);
   EXPECT_EQ(checks, 1);
+  run.reported = 1;
+  EXPECT_EQ(Report(70, 400), "Solution after 1 iterations");
 }
 
 // Each of the conditions of a solution on its own: X above 0, |F| at most
