@@ -1,8 +1,10 @@
 // One-fluid van der Waals mixing rules, pressure, temperature and density.
 
 #include <cmath>
+#include <cstring>
 
 #include "engine/Globals.h"
+#include "engine/NonZeroGases.h"
 #include "runtime/Runtime.h"
 
 namespace Globals {
@@ -35,6 +37,14 @@ PureGasParameters formParameters() {
   return p;
 }
 
+// The shared tables are filled afresh on every use; when they already hold
+// the values bit for bit, as they do unless someone overwrote them, the copy
+// is spared.
+template <class Table>
+void refill(Table& table, const Table& values) {
+  if (std::memcmp(&table, &values, sizeof table) != 0) std::memcpy(&table, &values, sizeof table);
+}
+
 const PureGasParameters& parameters() {
   static const PureGasParameters p = [] {
     CriticalValues();
@@ -45,12 +55,19 @@ const PureGasParameters& parameters() {
 
 }  // namespace
 
+// The double sum over i and j of (x_i x_j) a_ij, in that order, over the
+// gases with a fraction other than 0.
 double aMixture(const Composition& x) {
   CriticalValues();
-  a = parameters().aij;
+  refill(a, parameters().aij);
+  const NonZeroGases gases = nonZeroGases(x);
   double sum = 0.0;
-  for (int i = 0; i < NumGases; ++i) {
-    for (int j = 0; j < NumGases; ++j) sum = sum + (x[i] * x[j]) * a[i][j];
+  for (int p = 0; p < gases.count; ++p) {
+    const int i = gases.index[p];
+    for (int q = 0; q < gases.count; ++q) {
+      const int j = gases.index[q];
+      sum = sum + (x[i] * x[j]) * a[i][j];
+    }
     rt::RuntimeBackgroundTask();
   }
   return sum;

@@ -215,6 +215,9 @@ void EditField::SetText(const std::string& text) {
     FireTextChange();  // Qt reports only real changes; the program relies on every set
   else
     setText(next);
+  // A number too long for the field shows its leading digits, unless the
+  // user is typing there.
+  if (!hasFocus()) setCursorPosition(0);
 }
 
 void EditField::focusOutEvent(QFocusEvent* event) {

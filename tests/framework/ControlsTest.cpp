@@ -48,6 +48,17 @@ TEST_F(Controls, SettingAFieldFromCodeFiresTheChangeEventEvenWithoutChange) {
   EXPECT_EQ(window->lastFieldText, "");
 }
 
+TEST(EditFields, ALongNumberWrittenByTheProgramShowsItsLeadingDigits) {
+  const fw::ControlSpec layout[] = {{fw::Kind::EditField, "start", "", 10, 10, 60, 25},
+                                    {fw::Kind::EditField, "other", "", 10, 40, 60, 25}};
+  fw::Window window({.title = "Long", .width = 100, .height = 80}, layout);
+  fw::EditField& field = window.editField("start");
+  field.SetText("3.14177553839666");
+  EXPECT_EQ(field.cursorPosition(), 0);
+  ui::Type(field, "5");  // typing goes on where the user puts it
+  EXPECT_EQ(field.Text(), "3.141775538396665");
+}
+
 TEST(EditFields, AHandlerThatRewritesItsOwnFieldIsNotCalledAgainFromWithin) {
   const fw::ControlSpec layout[] = {{fw::Kind::EditField, "minimum", "", 10, 10, 80, 25}};
   fw::Window window({.title = "Own", .width = 100, .height = 50}, layout);

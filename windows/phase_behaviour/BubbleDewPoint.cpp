@@ -1,6 +1,22 @@
 #include "windows/phase_behaviour/BubbleDewPoint.h"
 
+#include "app/Pictures.h"
+#include "engine/Globals.h"
+#include "runtime/Runtime.h"
+#include "windows/phase_behaviour/HalfSecant.h"
+#include "windows/phase_behaviour/TwoPhases.h"
+
 namespace {
+
+using fw::Italic;
+using fw::Kind;
+using phase::layout::GasList;
+using phase::layout::ValueList;
+using shared::kUnitGroup;
+
+constexpr const char* kSelectGroup = "select";
+constexpr const char* kModeGroup = "mode";
+constexpr const char* kPanel = "Rectangle1";
 
 const fw::WindowSpec kWindow = {
     .title = "Bubble-Dew point",
@@ -13,6 +29,240 @@ const fw::WindowSpec kWindow = {
     .maxHeight = 925,
     .placement = 2};
 
+const fw::ControlSpec kLayout[] = {
+    // kind, name, text, left, top, width, height, text size, flags, parent, font, group
+    phase::layout::Panel(620, 925),
+    {Kind::GroupBox, "GroupBox6", "Select", 20, 15, 480, 130, 16, Italic, kPanel},
+    {Kind::RadioButton, "RadioButtonTh", "Homogenization Temperature", 35, 45, 260, 25, 16, fw::On,
+     "GroupBox6", "System", kSelectGroup},
+    {Kind::EditField, "dataEntryTh", "", 305, 45, 100, 25, 16, 0, "GroupBox6"},
+    {Kind::StaticText, "StaticText3", "Kelvin", 415, 45, 70, 25, 16, 0, "GroupBox6"},
+    {Kind::RadioButton, "RadioButtonPh", "Homogenization Pressure", 35, 105, 260, 25, 16, 0,
+     "GroupBox6", "System", kSelectGroup},
+    {Kind::EditField, "dataEntryPh", "", 305, 105, 100, 25, 16, 0, "GroupBox6"},
+    {Kind::StaticText, "StaticText4", "MPa", 418, 105, 70, 25, 16, 0, "GroupBox6"},
+    {Kind::PushButton, "calculate", "calculate", 250, 500, 100, 30, 18, fw::DefaultButton, kPanel},
+    {Kind::RadioButton, "Kelvin", " in K", 527, 72, 56, 20, 12, fw::On, kPanel, "System", kUnitGroup},
+    {Kind::RadioButton, "Celsius", " in \u02DAC", 527, 93, 56, 20, 12, 0, kPanel, "System", kUnitGroup},
+    {Kind::GroupBox, "GroupBox1", "", 520, 65, 70, 54, 0, 0, kPanel},
+    {Kind::GroupBox, "GroupBox7", "Mode", 20, 155, 270, 85, 16, Italic, kPanel},
+    {Kind::RadioButton, "Vapour1", " Vapour", 28, 183, 110, 25, 16, 0, "GroupBox7", "System", kModeGroup},
+    {Kind::RadioButton, "Liquid1", " Liquid", 28, 206, 110, 25, 16, 0, "GroupBox7", "System", kModeGroup},
+    {.kind = Kind::ImageWell, .name = "ImageWell3", .left = 155, .top = 185, .width = 120, .height = 45,
+     .flags = fw::Hidden, .parent = "GroupBox7", .picture = &Pictures::Liquid},
+    {.kind = Kind::ImageWell, .name = "ImageWell4", .left = 156, .top = 185, .width = 120, .height = 45,
+     .flags = fw::Hidden, .parent = "GroupBox7", .picture = &Pictures::Vapour},
+    {Kind::PushButton, "FirstApproach", "calculate first approach", 205, 255, 170, 25, 12, 0, kPanel},
+    {Kind::StaticText, "MolarVolume", "Molar Volume", 20, 605, 120, 25, 16, 0, kPanel},
+    {Kind::StaticText, "Compositions", "Composition", 20, 685, 110, 25, 16, 0, kPanel},
+    {Kind::StaticText, "PhaseX1", "Phase X", 165, 580, 190, 20, 14, 0, kPanel},
+    {Kind::StaticText, "PhaseY1", "Phase Y", 390, 580, 190, 20, 14, 0, kPanel},
+    {Kind::GroupBox, "GroupBox5", "First Approach", 20, 280, 560, 190, 16, Italic, kPanel},
+    {Kind::StaticText, "Homogen", "Homogenization Pressure", 30, 315, 210, 20, 14, 0, "GroupBox5"},
+    {Kind::EditField, "dataEntry2", "", 250, 315, 120, 20, 14, 0, "GroupBox5"},
+    {Kind::StaticText, "Composition", "Composition", 30, 355, 90, 20, 14, 0, "GroupBox5"},
+    {Kind::StaticText, "PhaseX", "Phase X", 150, 355, 60, 20, 14, 0, "GroupBox5"},
+    {Kind::StaticText, "PhaseY", "Phase Y", 370, 355, 60, 20, 14, 0, "GroupBox5"},
+    GasList("ListBoxPhaseX", 150, 375, "GroupBox5"),
+    GasList("ListBoxPhaseY", 370, 375, "GroupBox5"),
+    {Kind::StaticText, "Dimension", "MPa", 380, 315, 50, 20, 14, 0, "GroupBox5"},
+    {Kind::StaticText, "Homogen2", "Homogenization Pressure", 20, 545, 240, 25, 16, 0, kPanel},
+    {Kind::StaticText, "Answer", "", 270, 545, 120, 25, 16, 0, kPanel},
+    {Kind::StaticText, "Dimension2", "MPa", 400, 545, 70, 25, 16, 0, kPanel},
+    ValueList("ListBoxVmX", 165, 605),
+    ValueList("ListBoxVmY", 390, 605),
+    GasList("ListBoxPhaseX1", 165, 685, kPanel),
+    GasList("ListBoxPhaseY1", 390, 685, kPanel),
+    {Kind::StaticText, "Fugacity", "Fugacity (MPa)", 20, 775, 125, 25, 16, 0, kPanel},
+    GasList("ListBoxPhaseX2", 165, 775, kPanel),
+    GasList("ListBoxPhaseY2", 390, 775, kPanel),
+    {Kind::RoundRectangle, "RoundRectangle1", "", 20, 875, 560, 25, 0, 0, kPanel},
+    {Kind::StaticText, "ResultText", "", 30, 878, 540, 19, 14, 0, "RoundRectangle1"},
+    {Kind::StaticText, "Density", "Density", 20, 645, 120, 25, 16, 0, kPanel},
+    ValueList("ListBoxDX", 165, 645),
+    ValueList("ListBoxDY", 390, 645),
+    {Kind::StaticText, "StaticText1", "* The values in \"First Approach\" can be manually changed", 290,
+     470, 290, 15, 10, fw::MultiLine, kPanel},
+    {Kind::PushButton, "Clear", "clear", 550, 20, 50, 20, 10, 0, kPanel},
+    phase::layout::PanelBar(620, 225),
+};
+
+// The eight lists of the result area.
+constexpr const char* kResultLists[] = {"ListBoxVmX", "ListBoxDX", "ListBoxPhaseX1", "ListBoxPhaseX2",
+                                        "ListBoxVmY", "ListBoxDY", "ListBoxPhaseY1", "ListBoxPhaseY2"};
+
+constexpr const char* kHomogenizationPressure = "Homogenization Pressure";
+constexpr const char* kHomogenizationTemperature = "Homogenization Temperature";
+
+// The start temperature of a pressure-given search, K.
+constexpr double kStartTemperature = 298.15;
+
 }  // namespace
 
-BubbleDewPoint::BubbleDewPoint() : fw::Window(kWindow, fw::Layout{}) {}
+BubbleDewPoint::BubbleDewPoint() : fw::Window(kWindow, kLayout) {
+  onAction("RadioButtonTh", [this] { RadioButtonTh_Action(); });
+  onAction("RadioButtonPh", [this] { RadioButtonPh_Action(); });
+  onAction("Vapour1", [this] { Vapour1_Action(); });
+  onAction("Liquid1", [this] { Liquid1_Action(); });
+  onAction("Clear", [this] { Clear_Action(); });
+  onAction("FirstApproach", [this] { FirstApproach_Action(); });
+  onAction("calculate", [this] { calculate_Action(); });
+}
+
+int BubbleDewPoint::SplitMode() {
+  int s = 0;
+  if (radioButton("Liquid1").Value()) s = 0;
+  if (radioButton("Vapour1").Value()) s = 1;
+  return s;
+}
+
+// The captions of the sought quantity, beside its start value and its answer.
+void BubbleDewPoint::SetSought(const char* name, const char* unit) {
+  staticText("Homogen").SetText(name);
+  staticText("Dimension").SetText(unit);
+  staticText("Homogen2").SetText(name);
+  staticText("Dimension2").SetText(unit);
+}
+
+void BubbleDewPoint::RadioButtonTh_Action() {
+  if (!radioButton("RadioButtonTh").Value()) return;
+  editField("dataEntryPh").SetText("");
+  SetSought(kHomogenizationPressure, "MPa");
+}
+
+// The solved temperature and its start value are always in kelvin, whatever
+// the unit switch shows.
+void BubbleDewPoint::RadioButtonPh_Action() {
+  if (!radioButton("RadioButtonPh").Value()) return;
+  editField("dataEntryTh").SetText("");
+  SetSought(kHomogenizationTemperature, "Kelvin");
+}
+
+void BubbleDewPoint::Vapour1_Action() { ShowModePicture("Vapour1", "ImageWell4", "ImageWell3"); }
+void BubbleDewPoint::Liquid1_Action() { ShowModePicture("Liquid1", "ImageWell3", "ImageWell4"); }
+
+// A mode radio turned on shows its own picture, then hides the other; turned
+// off, it hides its own.
+void BubbleDewPoint::ShowModePicture(const char* radio, const char* own, const char* other) {
+  if (radioButton(radio).Value()) {
+    imageWell(own).SetVisible(true);
+    imageWell(other).SetVisible(false);
+  } else {
+    imageWell(own).SetVisible(false);
+  }
+}
+
+// Empties what the window shows; the shared state and every caption stay.
+void BubbleDewPoint::Clear_Action() {
+  for (const char* field : {"dataEntryTh", "dataEntryPh", "dataEntry2"}) editField(field).SetText("");
+  staticText("Answer").SetText("");
+  staticText("ResultText").SetText("");
+  radioButton("Liquid1").SetValue(false);
+  radioButton("Vapour1").SetValue(false);
+  imageWell("ImageWell3").SetVisible(false);
+  imageWell("ImageWell4").SetVisible(false);
+  for (const char* list : {"ListBoxVmX", "ListBoxDX", "ListBoxPhaseX", "ListBoxPhaseX1", "ListBoxPhaseX2",
+                           "ListBoxVmY", "ListBoxDY", "ListBoxPhaseY", "ListBoxPhaseY1", "ListBoxPhaseY2"})
+    listBox(list).DeleteAllRows();
+}
+
+void BubbleDewPoint::ResetCaptions() {
+  staticText("PhaseX1").SetText("Phase X");
+  staticText("PhaseY1").SetText("Phase Y");
+}
+
+void BubbleDewPoint::EmptyResults() {
+  for (const char* list : kResultLists) listBox(list).DeleteAllRows();
+  staticText("ResultText").SetText("");
+  staticText("Answer").SetText("");
+}
+
+// The given condition into the shared state, a start value for the sought
+// one, Wilson K-values and the starting phases: with the fluid as phase X
+// (split mode 0) y = K z; as phase Y (mode 1) x = z / K; both normalised.
+void BubbleDewPoint::FirstApproach_Action() {
+  staticText("ResultText").SetText("");
+  const int s = SplitMode();
+  ResetCaptions();
+  if (radioButton("RadioButtonTh").Value()) {
+    unit_.Read(Globals::TempKelvin);
+    Globals::PresMPa = Globals::RaoultPressure(Globals::fraction, Globals::TempKelvin, s);
+    editField("dataEntry2").SetText(rt::Str(Globals::PresMPa));
+  }
+  if (radioButton("RadioButtonPh").Value()) {
+    Globals::TempKelvin = kStartTemperature;
+    editField("dataEntry2").SetText(rt::Str(Globals::TempKelvin));
+    Globals::PresMPa = rt::Val(editField("dataEntryPh").Text());
+  }
+  Globals::K_liq_vap = Globals::WilsonDistribution(Globals::TempKelvin, Globals::PresMPa);
+  for (int i = 0; i < Globals::NumGases; ++i) {
+    phase::SplitGas(Globals::fraction[i], Globals::K_liq_vap[i], s, Globals::xgas[i], Globals::ygas[i]);
+    rt::RuntimeBackgroundTask();
+  }
+  Globals::Normaliser(Globals::xgas);
+  Globals::Normaliser(Globals::ygas);
+  lists_.Fill();
+  EmptyResults();
+}
+
+// Iterates from the start value in `dataEntry2`, the given condition of the
+// last first approach (in the shared state) and the phases in
+// Globals::xgas and Globals::ygas, which it updates in every pass.
+void BubbleDewPoint::calculate_Action() {
+  const bool temperatureGiven = radioButton("RadioButtonTh").Value();
+  const bool pressureGiven = radioButton("RadioButtonPh").Value();
+  double T = 0.0, P = 0.0, X0 = 0.0;
+  if (temperatureGiven) {
+    T = Globals::TempKelvin;
+    X0 = rt::Val(editField("dataEntry2").Text());
+  }
+  if (pressureGiven) {
+    P = Globals::PresMPa;
+    X0 = rt::Val(editField("dataEntry2").Text());
+  }
+  const int s = SplitMode();
+  ResetCaptions();
+  // Picks up hand edits of the first-approach lists.
+  Globals::Normaliser(Globals::xgas);
+  Globals::Normaliser(Globals::ygas);
+
+  phase::SecantStart start{.Fprev = -0.01, .Fcur = 0.01};
+  if (temperatureGiven) start.Xprev = 0.9 * X0, start.Xcur = X0;
+  if (pressureGiven) start.Xprev = X0 - 10, start.Xcur = X0;
+
+  phase::PhasePair phases;
+  const fw::RadioButton& solvePressure = radioButton("RadioButtonTh");
+  const fw::RadioButton& solveTemperature = radioButton("RadioButtonPh");
+  const phase::SecantRun run = phase::HalfSecant(start, [&](double X) {
+    if (solvePressure.Value()) P = X;
+    if (solveTemperature.Value()) T = X;
+    phases.Evaluate(Globals::xgas, Globals::ygas, T, P);
+    for (int i = 0; i < Globals::NumGases; ++i) {
+      Globals::K_liq_vap[i] = phases.K(i);
+      phase::SplitGas(Globals::fraction[i], Globals::K_liq_vap[i], s, Globals::xgas[i], Globals::ygas[i]);
+      rt::RuntimeBackgroundTask();
+    }
+    const double totalX = Globals::Normaliser(Globals::xgas);
+    const double totalY = Globals::Normaliser(Globals::ygas);
+    return totalX - totalY;
+  });
+
+  staticText("Answer").SetText(rt::Str(run.X));
+  phase::ShowPhases(*this, Globals::xgas, Globals::ygas, phases, P);
+
+  // The phase with the smaller molar volume is marked as the solution.
+  const auto marks = [&] {
+    const double Vx = phases.Vx, Vy = phases.Vy;
+    if (radioButton("Liquid1").Value()) {
+      staticText("PhaseX1").SetText(Vx < Vy ? "Phase X, solution" : "Phase X");
+      staticText("PhaseY1").SetText(Vy < Vx ? "Phase Y, solution" : "Phase Y");
+    }
+    if (radioButton("Vapour1").Value()) {
+      staticText("PhaseY1").SetText(Vx < Vy ? "Phase Y, solution" : "Phase Y");
+      staticText("PhaseX1").SetText(Vy < Vx ? "Phase X, solution" : "Phase X");
+    }
+  };
+  phase::EndReport(staticText("ResultText"),
+                   {run, Globals::xgas, Globals::ygas, phases.Vx, phases.Vy},
+                   {.marks = marks, .captionReset = [this] { ResetCaptions(); }});
+}

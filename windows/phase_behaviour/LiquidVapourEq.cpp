@@ -1,6 +1,20 @@
 #include "windows/phase_behaviour/LiquidVapourEq.h"
 
+#include "engine/Globals.h"
+#include "runtime/Runtime.h"
+#include "windows/phase_behaviour/HalfSecant.h"
+#include "windows/phase_behaviour/TwoPhases.h"
+
 namespace {
+
+using fw::Kind;
+using phase::Composition;
+using phase::layout::GasList;
+using phase::layout::ValueList;
+using shared::kUnitGroup;
+
+constexpr const char* kPanel = "Rectangle1";
+constexpr const char* kGroup = "FirstApproach";
 
 const fw::WindowSpec kWindow = {
     .title = "Liquid-Vapour Equilibrium",
@@ -12,6 +26,195 @@ const fw::WindowSpec kWindow = {
     .maxHeight = 835,
     .placement = 2};
 
+const fw::ControlSpec kLayout[] = {
+    // kind, name, text, left, top, width, height, text size, flags, parent, font, group
+    phase::layout::Panel(600, 835),
+    {Kind::PushButton, "calculate", "calculate", 250, 395, 100, 30, 18, fw::DefaultButton, kPanel},
+    {Kind::StaticText, "MolarVolume", "Molar Volume", 20, 535, 150, 25, 16, 0, kPanel},
+    {Kind::StaticText, "Compositions", "Composition", 20, 605, 150, 25, 16, 0, kPanel},
+    {Kind::StaticText, "PhaseX1", "Phase X", 180, 475, 60, 20, 14, 0, kPanel},
+    {Kind::StaticText, "PhaseY1", "Phase Y", 390, 475, 60, 20, 14, 0, kPanel},
+    {Kind::GroupBox, "FirstApproach", "First Approach", 20, 155, 560, 215, 16, fw::Italic, kPanel},
+    {Kind::StaticText, "Pstart", "Pressure", 30, 190, 190, 20, 14, 0, kGroup},
+    {Kind::EditField, "dataEntry2", "", 265, 190, 100, 20, 14, 0, kGroup},
+    {Kind::StaticText, "Composition", "Composition", 30, 258, 100, 20, 14, 0, kGroup},
+    {Kind::StaticText, "PhaseX", "Phase X", 150, 258, 60, 20, 14, 0, kGroup},
+    {Kind::StaticText, "PhaseY", "Phase Y", 370, 258, 60, 20, 14, 0, kGroup},
+    GasList("ListBoxPhaseX", 150, 278, kGroup),
+    GasList("ListBoxPhaseY", 370, 278, kGroup),
+    {Kind::StaticText, "Dimension", "MPa", 375, 190, 50, 20, 14, 0, kGroup},
+    {Kind::StaticText, "FracStart", "Volume fraction of vapour phase", 30, 222, 230, 20, 14, 0, kGroup},
+    {Kind::EditField, "dataEntry3", "", 265, 222, 100, 20, 14, 0, kGroup},
+    {Kind::StaticText, "ResultPressure", "Pressure", 20, 440, 100, 25, 16, 0, kPanel},
+    {Kind::StaticText, "Answer", "", 134, 440, 120, 25, 16, 0, kPanel},
+    {Kind::StaticText, "Dimension2", "MPa", 264, 440, 70, 25, 16, 0, kPanel},
+    ValueList("ListBoxVmX", 180, 535),
+    ValueList("ListBoxVmY", 390, 535),
+    GasList("ListBoxPhaseX1", 180, 605, kPanel),
+    GasList("ListBoxPhaseY1", 390, 605, kPanel),
+    {Kind::StaticText, "Fugacity", "Fugacity (MPa)", 20, 695, 150, 25, 16, 0, kPanel},
+    GasList("ListBoxPhaseX2", 180, 695, kPanel),
+    GasList("ListBoxPhaseY2", 390, 695, kPanel),
+    {Kind::StaticText, "MolarVolume1", "Molar Volume", 20, 20, 130, 25, 16, 0, kPanel},
+    {Kind::StaticText, "Temperature", "Temperature", 20, 60, 130, 25, 16, 0, kPanel},
+    {Kind::RadioButton, "Kelvin", " in K", 375, 67, 56, 20, 12, fw::On, kPanel, "System", kUnitGroup},
+    {Kind::RadioButton, "Celsius", " in \u02DAC", 375, 88, 56, 20, 12, 0, kPanel, "System", kUnitGroup},
+    {Kind::GroupBox, "GroupBox1", "", 368, 60, 70, 54, 0, 0, kPanel},
+    {Kind::EditField, "dataEntry", "", 155, 20, 120, 25, 16, 0, kPanel},
+    {Kind::EditField, "dataEntry1", "", 155, 60, 120, 25, 16, 0, kPanel},
+    {Kind::StaticText, "StaticText1", "cm /mol", 285, 20, 80, 25, 16, 0, kPanel},
+    {Kind::StaticText, "StaticText2", "3", 307, 19, 16, 20, 12, 0, kPanel},
+    {Kind::StaticText, "StaticText3", "Kelvin", 285, 60, 80, 25, 16, 0, kPanel},
+    {Kind::StaticText, "ResultFraction", "Volume Fraction", 20, 500, 150, 25, 16, 0, kPanel},
+    ValueList("ListBoxFracX", 180, 500),
+    ValueList("ListBoxFracY", 390, 500),
+    {Kind::PushButton, "CalFirstApproach", "calculate first approach", 205, 130, 160, 25, 12, 0, kPanel},
+    {Kind::RoundRectangle, "RoundRectangle1", "", 20, 790, 560, 25, 0, 0, kPanel},
+    {Kind::StaticText, "ResultText", "", 30, 793, 540, 19, 14, 0, "RoundRectangle1"},
+    {Kind::StaticText, "Density", "Density", 20, 570, 150, 25, 16, 0, kPanel},
+    ValueList("ListBoxDX", 180, 570),
+    ValueList("ListBoxDY", 390, 570),
+    {Kind::StaticText, "StaticText4", "* The values in \"First Approach\" can be manually changed", 290,
+     370, 290, 15, 10, fw::MultiLine, kPanel},
+    {Kind::PushButton, "Clear", "clear", 530, 20, 50, 20, 10, 0, kPanel},
+    phase::layout::PanelBar(600, 135),
+};
+
+constexpr const char* kFractionsFailure = "The fractions must have a number between 0 and 1";
+
+// The share of phase Y in the first approach's split, and the weight of the
+// bubble and dew pressures in its start pressure.
+constexpr double kStartShare = 0.5;
+
+// Splits the bulk composition z with the shared K-values and the share s of
+// phase Y; returns the totals before any normalisation. With `presentOnly`,
+// a gas whose bulk fraction is not above 0 gets 0 in both phases.
+phase::SplitSums SplitBulk(const Composition& z, double s, Composition& x, Composition& y,
+                           bool presentOnly) {
+  phase::SplitSums sums;
+  for (int i = 0; i < Globals::NumGases; ++i) {
+    if (presentOnly && !(z[i] > 0.0)) {
+      x[i] = 0.0;
+      y[i] = 0.0;
+    } else {
+      phase::SplitGas(z[i], Globals::K_liq_vap[i], s, x[i], y[i]);
+    }
+    sums.Sx = sums.Sx + x[i];
+    sums.Sy = sums.Sy + y[i];
+    rt::RuntimeBackgroundTask();
+  }
+  return sums;
+}
+
+// The lever rule: the volume fraction beta of phase Y that fills the bulk
+// molar volume Vb with phases of molar volumes Vx and Vy, and the mole
+// fraction n of phase Y that gives it. Without a bulk volume above 0 or with
+// equal phase volumes it does not apply: n is 0.5 and beta stays.
+struct Lever {
+  double beta = 0.0;
+  bool applied = false;
+
+  double Share(double Vb, double Vx, double Vy) {
+    double n = 0.5;
+    applied = Vb > 0.0 && Vx - Vy != 0.0;
+    if (applied) {
+      beta = (Vy * (Vb - Vx)) / (Vb * (Vy - Vx));
+      n = (beta * Vx) / (Vy + beta * (Vx - Vy));
+    }
+    if (n > 2.0) n = 0.5;
+    if (n < -1.0) n = 0.0;
+    return n;
+  }
+};
+
 }  // namespace
 
-LiquidVapourEq::LiquidVapourEq() : fw::Window(kWindow, fw::Layout{}) {}
+LiquidVapourEq::LiquidVapourEq() : fw::Window(kWindow, kLayout) {
+  onAction("calculate", [this] { calculate_Action(); });
+  onAction("CalFirstApproach", [this] { CalFirstApproach_Action(); });
+  onAction("Clear", [this] { Clear_Action(); });
+}
+
+// The start values: the mean of the bubble and dew pressures at the entered
+// temperature, a vapour share of 0.5, Wilson K-values, and the phases of the
+// split of the fluid with them.
+void LiquidVapourEq::CalFirstApproach_Action() {
+  staticText("ResultText").SetText("");
+  unit_.Read(Globals::TempKelvin);
+  const double s = kStartShare;
+  editField("dataEntry3").SetText(rt::Str(s));
+  const double bubble = Globals::RaoultPressure(Globals::fraction, Globals::TempKelvin, 0);
+  const double dew = Globals::RaoultPressure(Globals::fraction, Globals::TempKelvin, 1);
+  Globals::PresMPa = s * (bubble + dew);
+  editField("dataEntry2").SetText(rt::Str(Globals::PresMPa));
+  Globals::K_liq_vap = Globals::WilsonDistribution(Globals::TempKelvin, Globals::PresMPa);
+  const phase::SplitSums sums = SplitBulk(Globals::fraction, s, Globals::xgas, Globals::ygas, false);
+  phase::DivideBySums(Globals::xgas, Globals::ygas, sums);
+  lists_.Fill();
+  staticText("Answer").SetText("");
+  for (const char* list : {"ListBoxVmX", "ListBoxDX", "ListBoxFracX", "ListBoxPhaseX1", "ListBoxPhaseX2",
+                           "ListBoxVmY", "ListBoxDY", "ListBoxFracY", "ListBoxPhaseY1", "ListBoxPhaseY2"})
+    listBox(list).DeleteAllRows();
+}
+
+// Empties what the window shows; the unit switch and the shared state stay.
+void LiquidVapourEq::Clear_Action() {
+  for (const char* field : {"dataEntry", "dataEntry1", "dataEntry2", "dataEntry3"})
+    editField(field).SetText("");
+  staticText("Answer").SetText("");
+  staticText("ResultText").SetText("");
+  for (const char* list : {"ListBoxVmX", "ListBoxDX", "ListBoxFracX", "ListBoxPhaseX", "ListBoxPhaseX1",
+                           "ListBoxPhaseX2", "ListBoxVmY", "ListBoxDY", "ListBoxFracY", "ListBoxPhaseY",
+                           "ListBoxPhaseY1", "ListBoxPhaseY2"})
+    listBox(list).DeleteAllRows();
+}
+
+// The pressure at which the fluid, filling the bulk molar volume, splits into
+// two phases in equilibrium. Each pass updates the K-values from both phases'
+// fugacity coefficients, takes phase Y's share from the lever rule and splits
+// the bulk composition afresh; the balance is the difference of the phase
+// totals before normalisation. Globals::xgas and Globals::ygas are not used.
+void LiquidVapourEq::calculate_Action() {
+  const double Vb = rt::Val(editField("dataEntry").Text());
+  double T = 0.0;
+  unit_.Read(T);
+  const double X0 = rt::Val(editField("dataEntry2").Text());
+  const double beta0 = rt::Val(editField("dataEntry3").Text());
+  const Composition z = Globals::fraction;
+
+  // The typed volume fraction serves as phase Y's mole fraction in the first
+  // split only.
+  Composition x{}, y{};
+  phase::SplitSums sums = SplitBulk(z, beta0, x, y, true);
+  const double F0 = sums.Sx - sums.Sy;
+  phase::DivideBySums(x, y, sums);
+
+  Lever lever{.beta = beta0};
+  phase::PhasePair phases;
+  const phase::SecantRun run =
+      phase::HalfSecant({.Xprev = 0.9 * X0, .Xcur = X0, .Fprev = -0.01, .Fcur = F0}, [&](double P) {
+        phases.Evaluate(x, y, T, P);
+        for (int i = 0; i < Globals::NumGases; ++i) {
+          Globals::K_liq_vap[i] = phases.K(i);
+          rt::RuntimeBackgroundTask();
+        }
+        const double n = lever.Share(Vb, phases.Vx, phases.Vy);
+        sums = SplitBulk(z, n, x, y, true);
+        phase::DivideBySums(x, y, sums);
+        return sums.Sx - sums.Sy;
+      });
+
+  staticText("Answer").SetText(rt::Str(run.X));
+  phase::ShowValue(listBox("ListBoxFracX"), 1 - lever.beta);
+  phase::ShowValue(listBox("ListBoxFracY"), lever.beta);
+  phase::ShowPhases(*this, x, y, phases, run.X);
+
+  // Volume fractions stand only where the lever rule formed them in the last
+  // pass and they lie above 0 and up to 1.
+  const auto fractionsCheck = [&] {
+    if (!lever.applied || lever.beta > 1.0 || !(lever.beta > 0.0))
+      staticText("ResultText").SetText(kFractionsFailure);
+  };
+  phase::EndReport(staticText("ResultText"), {run, x, y, phases.Vx, phases.Vy},
+                   {.finalCheck = fractionsCheck});
+}

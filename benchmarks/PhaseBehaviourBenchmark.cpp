@@ -1,0 +1,122 @@
+// Timings of one press of "calculate" in the bubble-dew point window and in
+// the liquid-vapour equilibrium window, for fluids of 2, 5 and 11 gases: a
+// run that converges and one that uses every pass of the iteration. The
+// windows are built headless; each press starts from the same first approach.
+
+#include <benchmark/benchmark.h>
+
+#include <QtGlobal>
+#include <initializer_list>
+#include <string>
+
+#include "app/App.h"
+#include "app/Program.h"
+#include "engine/Globals.h"
+#include "windows/phase_behaviour/BubbleDewPoint.h"
+#include "windows/phase_behaviour/LiquidVapourEq.h"
+
+namespace {
+
+// Gas indices: 0 H2O, 1 CO2, 2 N2, 3 H2S, 4 NH3, 9 CH4, ...
+void SetFluid(std::initializer_list<int> gases) {
+  Globals::fraction.fill(0.0);
+  for (int gas : gases) Globals::fraction[gas] = 1.0 / static_cast<double>(gases.size());
+}
+
+void SetFluidOf(int count, bool converging) {
+  if (count == 11) return SetFluid({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+  if (count == 5) return converging ? SetFluid({1, 9, 2, 10, 3}) : SetFluid({0, 1, 2, 3, 4});
+  if (converging) return SetFluid({1, 9});
+  SetFluid({0, 6});
+}
+
+struct BubbleDewCase {
+  const char* select;  // "RadioButtonTh" or "RadioButtonPh"
+  const char* given;   // the temperature (K) or pressure (MPa)
+  const char* mode;    // "Liquid1" or "Vapour1"
+  const char* start;   // start value typed over the first approach's, or ""
+};
+
+BubbleDewCase BubbleDewCaseOf(int count, bool converging) {
+  if (converging) {
+    if (count == 11) return {"RadioButtonTh", "250", "Vapour1", ""};
+    return {"RadioButtonTh", count == 5 ? "150" : "200", "Liquid1", ""};
+  }
+  if (count == 11) return {"RadioButtonTh", "5", "Vapour1", "0.01"};
+  return {"RadioButtonPh", "1", "Liquid1", "20"};
+}
+
+void BM_BubbleDewPointCalculate(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  const bool converging = state.range(1) == 1;
+  SetFluidOf(count, converging);
+  const BubbleDewCase c = BubbleDewCaseOf(count, converging);
+  BubbleDewPoint& window = BubbleDewPoint::Get();
+  window.radioButton(c.select).SetValue(true);
+  window.editField(std::string(c.select) == "RadioButtonTh" ? "dataEntryTh" : "dataEntryPh").SetText(c.given);
+  window.radioButton(c.mode).SetValue(true);
+  window.FirstApproach_Action();
+  if (*c.start) window.editField("dataEntry2").SetText(c.start);
+  const Globals::Composition x = Globals::xgas, y = Globals::ygas;
+  for (auto _ : state) {
+    Globals::xgas = x;
+    Globals::ygas = y;
+    window.calculate_Action();
+  }
+  state.SetLabel(window.staticText("Answer").Text() + ": " + window.staticText("ResultText").Text());
+}
+
+struct LiquidVapourCase {
+  const char* T;      // K
+  const char* Vb;     // cm3/mol
+  const char* start;  // start pressure typed over the first approach's, or ""
+};
+
+LiquidVapourCase LiquidVapourCaseOf(int count, bool converging) {
+  if (converging) return count == 11 ? LiquidVapourCase{"150", "100", ""} : LiquidVapourCase{"200", "100", ""};
+  if (count == 11) return {"200", "50", "10"};
+  if (count == 5) return {"200", "30", "1"};
+  return {"100", "80", "1"};
+}
+
+void BM_LiquidVapourEqCalculate(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  const bool converging = state.range(1) == 1;
+  SetFluidOf(count, converging);
+  if (count == 2 && !converging) SetFluid({0, 9});
+  const LiquidVapourCase c = LiquidVapourCaseOf(count, converging);
+  LiquidVapourEq& window = LiquidVapourEq::Get();
+  window.editField("dataEntry").SetText(c.Vb);
+  window.editField("dataEntry1").SetText(c.T);
+  window.CalFirstApproach_Action();
+  if (*c.start) window.editField("dataEntry2").SetText(c.start);
+  const Globals::GasTable K = Globals::K_liq_vap;
+  for (auto _ : state) {
+    Globals::K_liq_vap = K;
+    window.calculate_Action();
+  }
+  state.SetLabel(window.staticText("Answer").Text() + ": " + window.staticText("ResultText").Text());
+}
+
+// Arguments: gas count, 1 converging / 0 to the pass limit.
+void Cases(benchmark::internal::Benchmark* b) {
+  for (int converging : {1, 0})
+    for (int count : {2, 5, 11}) b->Args({count, converging});
+  b->ArgNames({"gases", "converging"})->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_BubbleDewPointCalculate)->Apply(Cases);
+BENCHMARK(BM_LiquidVapourEqCalculate)->Apply(Cases);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  App app(argc, argv);
+  Program::StartUp(app);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  Program::ShutDown();
+  return 0;
+}

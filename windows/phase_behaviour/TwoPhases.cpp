@@ -1,0 +1,69 @@
+#include "windows/phase_behaviour/TwoPhases.h"
+
+#include "runtime/Runtime.h"
+#include "windows/phase_behaviour/PhaseLists.h"
+
+namespace phase {
+
+namespace {
+
+// A phase's molar volume at the chosen root (mode 2 smallest, 0 largest) and
+// its fugacity coefficients.
+double EvaluatePhase(const Composition& c, double T, double P, int mode, GasTable& phi) {
+  Globals::RootArray roots = Globals::Volume(c, T, P);
+  const double V = Globals::VolumeChoice(roots, mode);
+  Globals::Fugacities(c, T, P, V);
+  for (int i = 0; i < Globals::NumGases; ++i) {
+    phi[i] = Globals::Coefficient[i];
+    rt::RuntimeBackgroundTask();
+  }
+  return V;
+}
+
+}  // namespace
+
+void DivideBySums(Composition& x, Composition& y, SplitSums sums) {
+  if (!(sums.Sx > 0.0)) sums.Sx = 1.0;
+  if (!(sums.Sy > 0.0)) sums.Sy = 1.0;
+  for (int i = 0; i < Globals::NumGases; ++i) {
+    x[i] = x[i] / sums.Sx;
+    y[i] = y[i] / sums.Sy;
+    rt::RuntimeBackgroundTask();
+  }
+}
+
+void PhasePair::Evaluate(const Composition& x, const Composition& y, double T, double P) {
+  Vx = EvaluatePhase(x, T, P, 2, phiX);
+  Vy = EvaluatePhase(y, T, P, 0, phiY);
+}
+
+void ShowValue(fw::ListBox& list, double value) {
+  list.DeleteAllRows();
+  list.AddRow(rt::Str(value));
+}
+
+void ShowPhases(fw::Window& window, const Composition& x, const Composition& y,
+                const PhasePair& phases, double P) {
+  ShowValue(window.listBox("ListBoxVmX"), phases.Vx);
+  ShowValue(window.listBox("ListBoxDX"), Globals::Density(x, phases.Vx));
+  ShowValue(window.listBox("ListBoxVmY"), phases.Vy);
+  ShowValue(window.listBox("ListBoxDY"), Globals::Density(y, phases.Vy));
+
+  fw::ListBox& fractionsX = window.listBox("ListBoxPhaseX1");
+  fw::ListBox& fractionsY = window.listBox("ListBoxPhaseY1");
+  fw::ListBox& fugacitiesX = window.listBox("ListBoxPhaseX2");
+  fw::ListBox& fugacitiesY = window.listBox("ListBoxPhaseY2");
+  for (fw::ListBox* list : {&fractionsX, &fractionsY, &fugacitiesX, &fugacitiesY})
+    list->DeleteAllRows();
+  for (int i = 0; i < Globals::NumGases; ++i) {
+    if (Globals::fraction[i] != 0.0) {
+      AddGasRow(fractionsX, i, x[i]);
+      AddGasRow(fractionsY, i, y[i]);
+      AddGasRow(fugacitiesX, i, (x[i] * phases.phiX[i]) * P);
+      AddGasRow(fugacitiesY, i, (y[i] * phases.phiY[i]) * P);
+    }
+    rt::RuntimeBackgroundTask();
+  }
+}
+
+}  // namespace phase

@@ -1,0 +1,82 @@
+#pragma once
+// What both two-phase windows do with their phases: phase X (liquid-like,
+// composition like Globals::xgas) and phase Y (vapour-like, like
+// Globals::ygas), evaluated at one temperature and pressure, split from a
+// bulk composition by K-values, and shown in the result area.
+
+#include "engine/Globals.h"
+#include "framework/Window.h"
+
+namespace phase {
+
+using Globals::Composition;
+using Globals::GasTable;
+
+// The phase split rule for one gas, with s the share of phase Y:
+// x = z / ((K - 1) s + 1) when that divisor is above 0 (else z), y = K x.
+inline void SplitGas(double z, double K, double s, double& x, double& y) {
+  const double d = (K - 1) * s + 1;
+  x = d > 0 ? z / d : z;
+  y = K * x;
+}
+
+// The totals of an unnormalised split.
+struct SplitSums {
+  double Sx = 0.0, Sy = 0.0;
+};
+
+// Divides each phase by its total; a total that is not above 0 (or NaN)
+// counts as 1, so no phase is divided by 0.
+void DivideBySums(Composition& x, Composition& y, SplitSums sums);
+
+// Both phases at one temperature and pressure.
+struct PhasePair {
+  double Vx = 0.0, Vy = 0.0;  // cm3/mol
+  GasTable phiX{}, phiY{};    // fugacity coefficients
+
+  // Phase X at its smallest real root, phase Y at its largest, each with its
+  // fugacity coefficients. Globals::Coefficient and Globals::Fugacity are
+  // left with phase Y's.
+  void Evaluate(const Composition& x, const Composition& y, double T, double P);
+
+  // K_i = phiX_i / phiY_i, 1 when phiY_i is not above 0.
+  double K(int gas) const { return phiY[gas] > 0.0 ? phiX[gas] / phiY[gas] : 1.0; }
+};
+
+// The result area below "Answer": each phase's molar volume and density in
+// its one-value list, then, for every gas of the fluid, its fraction and
+// fugacity (x_i phi_i P) in each phase.
+void ShowPhases(fw::Window& window, const Composition& x, const Composition& y,
+                const PhasePair& phases, double P);
+
+// A one-value list emptied and given one row with the number.
+void ShowValue(fw::ListBox& list, double value);
+
+}  // namespace phase
+
+namespace phase::layout {
+
+// The panel of a two-phase window and the bar that scrolls it.
+constexpr fw::ControlSpec Panel(int width, int height) {
+  return {.kind = fw::Kind::Rectangle, .name = "Rectangle1", .width = width, .height = height,
+          .flags = fw::NoBorder};
+}
+constexpr fw::ControlSpec PanelBar(int left, int maximum) {
+  return {.kind = fw::Kind::ScrollBar, .name = "ScrollBar1", .left = left, .width = 15,
+          .height = 685, .maximum = maximum, .lineStep = 1, .pageStep = 700};
+}
+
+// A per-gas list: gas name and value, italic, a scroll bar when needed.
+constexpr fw::ControlSpec GasList(const char* name, int left, int top, const char* parent) {
+  return {.kind = fw::Kind::ListBox, .name = name, .left = left, .top = top, .width = 190,
+          .height = 80, .textSize = 14, .flags = fw::Italic | fw::GridVertical, .parent = parent,
+          .columns = 2, .columnWidths = "40% 60%"};
+}
+
+// A list of at most one row with one number.
+constexpr fw::ControlSpec ValueList(const char* name, int left, int top) {
+  return {.kind = fw::Kind::ListBox, .name = name, .left = left, .top = top, .width = 190,
+          .height = 25, .textSize = 16, .flags = fw::NoScrollBars, .parent = "Rectangle1"};
+}
+
+}  // namespace phase::layout
