@@ -6,6 +6,7 @@
 
 #include "engine/Determinant.h"
 #include "engine/Globals.h"
+#include "engine/SpinodalTerms.h"
 #include "runtime/Runtime.h"
 
 namespace Globals {
@@ -15,24 +16,20 @@ using detail::Lanes;
 using LaneIndices = std::array<int, Lanes::kCount>;
 
 // Lane l of the batch: the minor of Q's leading (n+1) x (n+1) block without
-// row skipRow[l] and column skipCol[l]. Each element of the batch is
-// gathered whole, lane pair by lane pair.
+// row skipRow[l] and column skipCol[l].
 void formMinors(const Matrix& Q, int n, const LaneIndices& skipRow, const LaneIndices& skipCol,
                 detail::MatrixBatch& batch) {
-  // The row and column of Q behind each row and column of a lane's minor.
-  std::array<std::array<int, Matrix::MaxOrder>, Lanes::kCount> row, col;
+  // The column of Q behind each column of a lane's minor.
+  std::array<std::array<int, Matrix::MaxOrder>, Lanes::kCount> col;
   for (int l = 0; l < Lanes::kCount; ++l) {
-    for (int m = 0; m < n; ++m) {
-      row[l][m] = m < skipRow[l] ? m : m + 1;
-      col[l][m] = m < skipCol[l] ? m : m + 1;
-    }
+    for (int m = 0; m < n; ++m) col[l][m] = m < skipCol[l] ? m : m + 1;
   }
   for (int r = 0; r < n; ++r) {
+    std::array<const double*, Lanes::kCount> row;  // row r of each lane's minor in Q
+    for (int l = 0; l < Lanes::kCount; ++l) row[l] = Q.Data() + (r < skipRow[l] ? r : r + 1) * Matrix::MaxOrder;
     for (int c = 0; c < n; ++c) {
       Lanes& element = batch(r, c);
-      for (int p = 0; p < Lanes::kCount / 2; ++p) {
-        element.pair[p] = Lanes::Pair{Q(row[2 * p][r], col[2 * p][c]), Q(row[2 * p + 1][r], col[2 * p + 1][c])};
-      }
+      for (int l = 0; l < Lanes::kCount; ++l) element.value[l] = row[l][col[l][c]];
     }
   }
 }
@@ -79,18 +76,21 @@ Matrix CofactorMatrix(const Matrix& Q) {
 }
 
 Matrix CriticalMatrix(const Composition& x, double T, double V) {
-  Matrix Q = SpinodalMatrix(x, T, V);
+  // The spinodal matrix and every derivative matrix share the terms that
+  // each of them would form for itself, with the same values.
+  const detail::SpinodalTerms terms = detail::FormSpinodalTerms(x, V);
+  Matrix Q = detail::AssembleSpinodalMatrix(terms, T);
   const int m = Q.rows() - 1;
   if (m < 0) return Q;  // no present gas: no row to replace
   const Matrix C = CofactorMatrix(Q);
   std::array<double, NumGases> grad{};
-  grad[0] = jacobiSum(C, DerivativeMatrix(-1, x, T, V));
+  grad[0] = jacobiSum(C, detail::AssembleDerivativeMatrix(-1, terms, T));
   int c = -1;  // present index of gas k
   for (int k = 0; k < NumGases; ++k) {
     if (!(0.0 < x[k])) continue;
     c = c + 1;
     // The present gas of present index 0 has no row and gets no derivative.
-    if (c > 0) grad[c] = jacobiSum(C, DerivativeMatrix(k, x, T, V));
+    if (c > 0) grad[c] = jacobiSum(C, detail::AssembleDerivativeMatrix(k, terms, T));
     rt::RuntimeBackgroundTask();
   }
   for (int i = 0; i <= m; ++i) Q(m, i) = grad[i];

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <type_traits>
 #include <utility>
 
@@ -20,40 +21,46 @@ constexpr double kZeroThreshold = 1e-12;  // absolute, whatever the size of the 
 constexpr int kStride = Matrix::MaxOrder;
 
 using detail::Lanes;
-using Pair = Lanes::Pair;
-using PairMask = decltype(Pair{} < Pair{});
+using Pair = double __attribute__((vector_size(2 * sizeof(double))));  // two lanes
 constexpr int kPairs = Lanes::kCount / 2;
 
 // One matrix per lane: a plain Double is a batch of one. The arithmetic,
-// comparisons and selections act on every lane at once; the rare row
-// exchanges go lane by lane.
+// comparisons and selections act on every lane at once, a pair of lanes per
+// instruction; the rare row exchanges go lane by lane.
+
+Pair load(const Lanes& v, int p) {
+  Pair r;
+  std::memcpy(&r, &v.value[2 * p], sizeof r);
+  return r;
+}
+void store(Lanes& v, int p, Pair x) { std::memcpy(&v.value[2 * p], &x, sizeof x); }
+
+// f applied pair by pair.
+template <class F>
+Lanes map(const Lanes& a, const Lanes& b, F f) {
+  Lanes r;
+#pragma GCC unroll 4
+  for (int p = 0; p < kPairs; ++p) store(r, p, f(load(a, p), load(b, p)));
+  return r;
+}
 
 Lanes operator-(const Lanes& a, const Lanes& b) {
-  Lanes r;
-#pragma GCC unroll 4
-  for (int p = 0; p < kPairs; ++p) r.pair[p] = a.pair[p] - b.pair[p];
-  return r;
+  return map(a, b, [](Pair x, Pair y) { return x - y; });
 }
 Lanes operator*(const Lanes& a, const Lanes& b) {
-  Lanes r;
-#pragma GCC unroll 4
-  for (int p = 0; p < kPairs; ++p) r.pair[p] = a.pair[p] * b.pair[p];
-  return r;
+  return map(a, b, [](Pair x, Pair y) { return x * y; });
 }
 Lanes operator/(double a, const Lanes& b) {
-  Lanes r;
-#pragma GCC unroll 4
-  for (int p = 0; p < kPairs; ++p) r.pair[p] = a / b.pair[p];
-  return r;
+  return map(b, b, [a](Pair x, Pair) { return a / x; });
 }
+
 template <class E>
 E broadcast(double v) {
   if constexpr (std::is_same_v<E, double>) {
     return v;
   } else {
     Lanes r;
-  #pragma GCC unroll 4
-  for (int p = 0; p < kPairs; ++p) r.pair[p] = Pair{v, v};
+    for (double& x : r.value) x = v;
     return r;
   }
 }
@@ -68,14 +75,13 @@ void setLane(Lanes& v, int l, double x) { v.Set(l, x); }
 // The magnitude, bit for bit as fabs gives it.
 double magnitude(double v) { return std::fabs(v); }
 Lanes magnitude(const Lanes& v) {
-  Lanes r;
-#pragma GCC unroll 4
-  for (int p = 0; p < kPairs; ++p)
-    r.pair[p] = reinterpret_cast<Pair>(reinterpret_cast<PairMask>(v.pair[p]) & 0x7fffffffffffffffLL);
-  return r;
+  using Bits = decltype(Pair{} < Pair{});
+  return map(v, v, [](Pair x, Pair) {
+    return reinterpret_cast<Pair>(reinterpret_cast<Bits>(x) & 0x7fffffffffffffffLL);
+  });
 }
 
-// take(a, b) ? x : y, lane by lane, with masks rather than branches.
+// take(a, b) ? x : y, lane by lane.
 template <class Take>
 double choose(Take take, double a, double b, double x, double y) {
   return take(a, b) ? x : y;
@@ -84,17 +90,13 @@ template <class Take>
 Lanes choose(Take take, const Lanes& a, const Lanes& b, const Lanes& x, const Lanes& y) {
   Lanes r;
 #pragma GCC unroll 4
-  for (int p = 0; p < kPairs; ++p) {
-    const PairMask mask = take(a.pair[p], b.pair[p]);
-    r.pair[p] = reinterpret_cast<Pair>((reinterpret_cast<PairMask>(x.pair[p]) & mask) |
-                                       (reinterpret_cast<PairMask>(y.pair[p]) & ~mask));
-  }
+  for (int p = 0; p < kPairs; ++p) store(r, p, take(load(a, p), load(b, p)) ? load(x, p) : load(y, p));
   return r;
 }
 constexpr auto kLess = [](auto a, auto b) { return a < b; };
 constexpr auto kEqual = [](auto a, auto b) { return a == b; };
 // Not greater: also where either side is NaN.
-constexpr auto kNotGreater = [](auto a, auto b) { return (a > b) == 0; };
+constexpr auto kNotGreater = [](auto a, auto b) { return !(a > b); };
 
 template <class E>
 void swapLanes(E& a, E& b, int l) {

@@ -16,16 +16,15 @@ double LUProduct(Matrix& M);
 // that also turns a NaN into 0.0.
 double ApplyZeroThreshold(double det);
 
-// Eight Doubles worked on side by side, as four pairs of the processor's
-// two-lane vectors; every operation acts lane by lane with the arithmetic
-// of one Double.
+// Eight Doubles worked on side by side, a pair at a time in the processor's
+// two-lane vectors; every operation acts lane by lane with the arithmetic of
+// one Double.
 struct Lanes {
   static constexpr int kCount = 8;
-  using Pair = double __attribute__((vector_size(2 * sizeof(double))));
-  Pair pair[kCount / 2];
+  alignas(16) double value[kCount];
 
-  double Get(int l) const { return pair[l / 2][l % 2]; }
-  void Set(int l, double value) { pair[l / 2][l % 2] = value; }
+  double Get(int l) const { return value[l]; }
+  void Set(int l, double v) { value[l] = v; }
 };
 
 // A batch of square matrices of one order, factorised side by side: lane l

@@ -34,6 +34,7 @@ class Matrix {
 
   // The elements row by row, MaxOrder to a row whatever the size.
   double* Data() { return data_.data(); }
+  const double* Data() const { return data_.data(); }
 
  private:
   int rows_ = 0;
