@@ -3,6 +3,8 @@
 
 #include "windows/phase_behaviour/CriticalPointWindow.h"
 
+#include <QGuiApplication>
+
 #include "app/Explain.h"
 #include "app/Start1Window.h"
 #include "tests/windows/WindowTestSupport.h"
@@ -141,6 +143,7 @@ TEST_F(CriticalPointWindowTest, ElevenGasEquimolarFluidHasNoPointAtTheDefaultGue
   SetFluid({{H2O, 1.0 / 11}, {CO2, 1.0 / 11}, {N2, 1.0 / 11}, {H2S, 1.0 / 11}, {NH3, 1.0 / 11}, {H2, 1.0 / 11},
             {O2, 1.0 / 11}, {CO, 1.0 / 11}, {Ar, 1.0 / 11}, {CH4, 1.0 / 11}, {C2H6, 1.0 / 11}});
   ExpectNoSolution(Calculate());
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // no busy cursor left behind
 }
 
 TEST_F(CriticalPointWindowTest, FluidWithoutGasShowsNoSolution) {
