@@ -76,7 +76,7 @@ TEST_F(LiteralReference, DeterminantsAndTheirFactors) {
   }
 }
 
-// Spinodal, cofactor and critical matrices and their determinants at points
+// Spinodal, derivative, cofactor and critical matrices and the determinants at points
 // on and off the spinodal, below and above the co-volume.
 TEST_F(LiteralReference, StabilityMatricesOfManyFluids) {
   Fluids fluids(5);
@@ -88,6 +88,9 @@ TEST_F(LiteralReference, StabilityMatricesOfManyFluids) {
     if (trial % 3 == 0 || !(T > 0.0)) T = 50 + 900 * fluids.Uniform();
     const Matrix Q = Globals::SpinodalMatrix(x, T, V);
     ASSERT_TRUE(sameBits(literal::SpinodalMatrix(x, T, V), Q)) << trial;
+    for (int k = -1; k < Globals::NumGases; ++k) {
+      ASSERT_TRUE(sameBits(literal::DerivativeMatrix(k, x, T, V), Globals::DerivativeMatrix(k, x, T, V))) << k;
+    }
     ASSERT_TRUE(sameBits(literal::CofactorMatrix(Q), Globals::CofactorMatrix(Q))) << trial;
     Matrix expected = literal::CriticalMatrix(x, T, V), actual = Globals::CriticalMatrix(x, T, V);
     ASSERT_TRUE(sameBits(expected, actual)) << trial;

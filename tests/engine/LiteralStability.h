@@ -84,6 +84,78 @@ inline Matrix CofactorMatrix(const Matrix& Q) {
   return C;
 }
 
+// The state (x, V) with the mixture's a and b, and the layout of the
+// matrices: row and column 0 for V, then the present gases but the first.
+struct State {
+  State(const Composition& x_, double V_) : x(x_), V(V_) {
+    a = Globals::aMixture(x);
+    b = Globals::bMixture(x);
+    for (int i = 0; i < Globals::NumGases; ++i) {
+      if (x[i] > 0.0) gas[N++] = i;
+    }
+    V2 = V * V, V3 = V2 * V, V4 = V3 * V, Vb = V - b, Vb2 = Vb * Vb, Vb3 = Vb2 * Vb;
+  }
+  double S(int i) const {
+    double sum = 0.0;
+    for (int q = 0; q < N; ++q) sum = sum + (2 * x[gas[q]]) * Globals::a[gas[q]][i];
+    return sum;
+  }
+  // The gas block at every pair of present gases, then the corner, then the
+  // edges, as first placed.
+  template <class Block, class Edge>
+  Matrix Place(Block block, double corner, Edge edge) const {
+    Matrix Q(N, N);
+    if (N == 0) return Q;
+    for (int p = 0; p < N; ++p) {
+      for (int q = 0; q < N; ++q) Q(p, q) = block(gas[p], gas[q]);
+    }
+    Q(0, 0) = corner;
+    for (int c = 1; c < N; ++c) Q(0, c) = Q(c, 0) = edge(gas[c]);
+    return Q;
+  }
+
+  Composition x;
+  double V, a = 0.0, b = 0.0, V2, V3, V4, Vb, Vb2, Vb3;
+  std::array<int, Globals::NumGases> gas{};
+  int N = 0;
+};
+
+// The spinodal matrix, every element by its formula at every call.
+inline Matrix SpinodalMatrix(const Composition& x, double T, double V) {
+  const State s(x, V);
+  const double RT = Globals::R * T;
+  const auto& ai = Globals::a;
+  const auto& bi = Globals::b;
+  return s.Place(
+      [&](int i, int j) {
+        double value = -2 * ai[i][j] / V + RT * (bi[i] + bi[j]) / s.Vb + RT * bi[i] * bi[j] / s.Vb2;
+        if (i == j) value = value + RT / x[i];
+        return value;
+      },
+      -2 * s.a / s.V3 + RT / s.Vb2, [&](int i) { return s.S(i) / s.V2 - RT / s.Vb - RT * bi[i] / s.Vb2; });
+}
+
+// The third derivatives, placed for the derivative with respect to V (k = -1)
+// or to the amount of gas k.
+inline Matrix DerivativeMatrix(int k, const Composition& x, double T, double V) {
+  const State s(x, V);
+  const double RT = Globals::R * T, twoRT = 16.628944 * T;
+  const auto& ai = Globals::a;
+  const auto& bi = Globals::b;
+  auto AVVi = [&](int i) { return -2 * s.S(i) / s.V3 + RT / s.Vb2 + twoRT * bi[i] / s.Vb3; };
+  auto AVij = [&](int i, int j) {
+    return 2 * ai[i][j] / s.V2 - RT * (bi[i] + bi[j]) / s.Vb2 - twoRT * bi[i] * bi[j] / s.Vb3;
+  };
+  auto Aijl = [&](int i, int j, int l) {
+    double value = RT * (bi[i] * bi[j] + bi[i] * bi[l] + bi[j] * bi[l]) / s.Vb2 + twoRT * bi[i] * bi[j] * bi[l] / s.Vb3;
+    if (i == j && j == l) value = value - RT / (x[i] * x[i]);
+    return value;
+  };
+  if (k == -1) return s.Place(AVij, 6 * s.a / s.V4 - twoRT / s.Vb3, AVVi);
+  if (k < 0 || k >= Globals::NumGases || !(x[k] > 0.0)) return Matrix(s.N, s.N);
+  return s.Place([&](int i, int j) { return Aijl(k, i, j); }, AVVi(k), [&](int i) { return AVij(k, i); });
+}
+
 inline double JacobiSum(const Matrix& C, const Matrix& D) {
   double sum = 0.0;
   for (int i = 0; i < C.rows(); ++i) {
@@ -93,49 +165,19 @@ inline double JacobiSum(const Matrix& C, const Matrix& D) {
 }
 
 inline Matrix CriticalMatrix(const Composition& x, double T, double V) {
-  Matrix Q = Globals::SpinodalMatrix(x, T, V);
+  Matrix Q = literal::SpinodalMatrix(x, T, V);
   const int m = Q.rows() - 1;
   if (m < 0) return Q;
   const Matrix C = literal::CofactorMatrix(Q);
   std::array<double, Globals::NumGases> grad{};
-  grad[0] = literal::JacobiSum(C, Globals::DerivativeMatrix(-1, x, T, V));
+  grad[0] = literal::JacobiSum(C, literal::DerivativeMatrix(-1, x, T, V));
   int c = -1;
   for (int k = 0; k < Globals::NumGases; ++k) {
     if (!(0.0 < x[k])) continue;
     c = c + 1;
-    if (c > 0) grad[c] = literal::JacobiSum(C, Globals::DerivativeMatrix(k, x, T, V));
+    if (c > 0) grad[c] = literal::JacobiSum(C, literal::DerivativeMatrix(k, x, T, V));
   }
   for (int i = 0; i <= m; ++i) Q(m, i) = grad[i];
-  return Q;
-}
-
-// The spinodal matrix, every element by its formula at every call.
-inline Matrix SpinodalMatrix(const Composition& x, double T, double V) {
-  const double a = Globals::aMixture(x), b = Globals::bMixture(x);
-  std::array<int, Globals::NumGases> gas{};
-  int N = 0;
-  for (int i = 0; i < Globals::NumGases; ++i) {
-    if (x[i] > 0.0) gas[N++] = i;
-  }
-  const double RT = Globals::R * T, V2 = V * V, V3 = V2 * V, Vb = V - b, Vb2 = Vb * Vb;
-  auto Aij = [&](int i, int j) {
-    double value = -2 * Globals::a[i][j] / V + RT * (Globals::b[i] + Globals::b[j]) / Vb +
-                   RT * Globals::b[i] * Globals::b[j] / Vb2;
-    if (i == j) value = value + RT / x[i];
-    return value;
-  };
-  auto AVi = [&](int i) {
-    double S = 0.0;
-    for (int q = 0; q < N; ++q) S = S + (2 * x[gas[q]]) * Globals::a[gas[q]][i];
-    return S / V2 - RT / Vb - RT * Globals::b[i] / Vb2;
-  };
-  Matrix Q(N, N);
-  if (N == 0) return Q;
-  for (int p = 0; p < N; ++p) {
-    for (int q = 0; q < N; ++q) Q(p, q) = Aij(gas[p], gas[q]);
-  }
-  Q(0, 0) = -2 * a / V3 + RT / Vb2;
-  for (int c = 1; c < N; ++c) Q(0, c) = Q(c, 0) = AVi(gas[c]);
   return Q;
 }
 
