@@ -139,6 +139,19 @@ TEST_F(CriticalPointWindowTest, StopsThatAreNoCriticalPointShowNoSolution) {
   }
 }
 
+// A search that uses all its passes finds nothing, but leaves its last
+// spinodal point in the shared state, where the unit radios show it.
+TEST_F(CriticalPointWindowTest, SearchThatUsesEveryPassLeavesItsLastPoint) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  auto& window = Calculate("120", "25");
+  ExpectNoSolution(window);
+  const double T = Globals::TempKelvin;
+  EXPECT_GT(T, 0.1);
+  Choose(window, "Celsius");
+  EXPECT_EQ(TextOf(window, "ResultT"), rt::Str(T - 273.15));
+  EXPECT_EQ(TextOf(window, "ResultP"), "no solution");
+}
+
 TEST_F(CriticalPointWindowTest, ElevenGasEquimolarFluidHasNoPointAtTheDefaultGuesses) {
   SetFluid({{H2O, 1.0 / 11}, {CO2, 1.0 / 11}, {N2, 1.0 / 11}, {H2S, 1.0 / 11}, {NH3, 1.0 / 11}, {H2, 1.0 / 11},
             {O2, 1.0 / 11}, {CO, 1.0 / 11}, {Ar, 1.0 / 11}, {CH4, 1.0 / 11}, {C2H6, 1.0 / 11}});
