@@ -47,19 +47,25 @@ bool namesPresentGas(int k, const Composition& x) { return k >= 0 && k < NumGase
 
 }  // namespace
 
-Matrix DerivativeMatrix(int k, const Composition& x, double T, double V) {
-  const detail::SpinodalTerms t = detail::FormSpinodalTerms(x, V);
+namespace detail {
+
+Matrix AssembleDerivativeMatrix(int k, const SpinodalTerms& t, double T) {
   const ThirdDerivatives d(t, T);
   // Only the third derivatives that the selector places are formed; every
   // placed value is the same as when all of them are formed.
   if (k == -1) {
-    return detail::PlaceInLayout(
+    return PlaceInLayout(
         t, [&](int i, int j) { return d.AVij(i, j); }, d.AVVV(), [&](int i) { return d.AVVi(i); });
   }
-  if (!namesPresentGas(k, x)) return Matrix(t.count, t.count);
-  return detail::PlaceInLayout(
-      t, [&](int i, int j) { return d.Aijl(k, i, j); }, d.AVVi(k),
-      [&](int i) { return d.AVij(k, i); });
+  if (!namesPresentGas(k, t.x)) return Matrix(t.count, t.count);
+  return PlaceInLayout(
+      t, [&](int i, int j) { return d.Aijl(k, i, j); }, d.AVVi(k), [&](int i) { return d.AVij(k, i); });
+}
+
+}  // namespace detail
+
+Matrix DerivativeMatrix(int k, const Composition& x, double T, double V) {
+  return detail::AssembleDerivativeMatrix(k, detail::FormSpinodalTerms(x, V), T);
 }
 
 }  // namespace Globals

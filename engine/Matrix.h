@@ -32,6 +32,10 @@ class Matrix {
     return data_[static_cast<std::size_t>(row * MaxOrder + col)];
   }
 
+  // The elements row by row, MaxOrder to a row whatever the size.
+  double* Data() { return data_.data(); }
+  const double* Data() const { return data_.data(); }
+
  private:
   int rows_ = 0;
   int cols_ = 0;

@@ -39,4 +39,9 @@ void TemperatureSwitch::ShowResult() const {
   if (Kelvin()) result.SetText(rt::Str(Globals::TempKelvin));
 }
 
+void TemperatureSwitch::SelectKelvin() {
+  window_.radioButton("Kelvin").SetValue(true);
+  window_.staticText(unitLabel_).SetText("Kelvin");
+}
+
 }  // namespace shared

@@ -42,6 +42,10 @@ class TemperatureSwitch {
   // tested first, then Kelvin); with neither on, the result stays.
   void ShowResult() const;
 
+  // Result variant: a calculation that shows its temperature in kelvin turns
+  // `Kelvin` on and labels the unit "Kelvin"; no radio action runs.
+  void SelectKelvin();
+
   bool Kelvin() const;
   bool Celsius() const;
 

@@ -1,0 +1,56 @@
+#pragma once
+// The critical-point search: a secant iteration on the molar volume along the
+// spinodal that drives the zero function to 0, and the test that decides
+// whether the point where it stopped is a critical point. Qt-free.
+
+#include <functional>
+#include <optional>
+
+#include "engine/Globals.h"
+
+namespace stability {
+
+// Where a run of the secant search ended.
+struct SearchRun {
+  static constexpr int kPassLimit = 1000;
+  static constexpr int kSuccessStop = kPassLimit + 10;
+  static constexpr int kFailureStop = kPassLimit + 1;
+
+  double T = 0.0;   // K: the spinodal temperature at V (0 where none was found)
+  double V = 0.0;   // cm3/mol
+  double D = 0.0;   // the zero function at (T, V)
+  double dV = 0.0;  // the last step
+  // The pass counter as the loop leaves it: above kPassLimit + 5 after a
+  // success stop, kFailureStop + 1 after a failure stop, kPassLimit + 1 when
+  // every pass was used.
+  int counter = 0;
+
+  // The search's own verdict: a success stop with a spinodal temperature.
+  bool Converged() const { return counter > kPassLimit + 5 && T > 0.0; }
+};
+
+// Runs the search from the first guesses V1 and V2; `pass` is called once per
+// pass of the secant loop.
+SearchRun RunCriticalSearch(const Globals::Composition& x, double V1, double V2,
+                            const std::function<void()>& pass = {});
+
+struct CriticalPoint {
+  double T = 0.0;  // K
+  double V = 0.0;  // cm3/mol
+  double P = 0.0;  // MPa
+};
+
+// The critical point at which a run stopped, or none. The search also stops
+// where there is none: on the zero step that equal guesses or equal zero
+// functions give, far out where the determinant underflows its threshold,
+// below the co-volume, at a negative pressure, or where the spinodal's null
+// vector has no component on the gas whose row carries the gradient. So a
+// point counts only after a secant step of relative size below 1e-6, with V
+// finite above the co-volume, T and P above 0, and the third-order condition
+// met whichever row is replaced.
+std::optional<CriticalPoint> AcceptCriticalPoint(const Globals::Composition& x, const SearchRun& run);
+
+// The largest relative step after which a stop counts.
+inline constexpr double kLargestFinalStep = 1e-6;
+
+}  // namespace stability
