@@ -1,13 +1,77 @@
 #include "windows/energy/ChemPotWindow.h"
 
+#include "app/Pictures.h"
+#include "engine/Globals.h"
+#include "runtime/Runtime.h"
+
 namespace {
 
-const fw::WindowSpec kWindow = {
-    .title = "Chemical Potentials",
-    .width = 450,
-    .height = 730,
-    .placement = 2};
+using fw::Kind;
+
+const energy::WindowDesign kDesign = {
+    .window = {.title = "Chemical Potentials", .width = 450, .height = 730, .placement = 2},
+    .heading = "Partial Derivative",
+    .headingBox = {20, 20, 160, 25},
+    .formula = &Pictures::chem_125,
+    .formulaBox = {230, 20, 125, 60},
+    .citation = {233, 90, 130, 10},
+    .pressureTop = 130,
+    .temperatureTop = 170,
+    .clear = {375, 130, 50, 20},
+    .unitSwitch = {360, 165, 70, 54},
+    .calculate = {105, 225, 230, 30},
+    .roots = {90, 275, 260, 110},
+    .footnoteName = "StaticText1",
+    .footnote = {240, 390, 195, 30},
+    .resultFrame = {20, 425, 410, 40},
+    .molarVolume = {30, 432, 130, 25},
+    .result = {190, 432, 120, 25},
+    .volumeUnit = {320, 432, 75, 25},
+    .standardStateName = "StaticText11",
+    .standardState = {160, 680, 270, 40}};
+
+const fw::ControlSpec kList[] = {
+    {.kind = Kind::GroupBox, .name = "GroupBox3", .text = "Chemical Potentials", .left = 55,
+     .top = 480, .width = 340, .height = 190, .textSize = 18},
+    {.kind = Kind::ListBox, .name = "ListBox1", .left = 69, .top = 515, .width = 310, .height = 140,
+     .textSize = 14, .flags = fw::Italic | fw::Heading | fw::GridVertical, .parent = "GroupBox3",
+     .columns = 2, .columnWidths = "30%, 70%"},
+};
 
 }  // namespace
 
-ChemPotWindow::ChemPotWindow() : fw::Window(kWindow, fw::Layout{}) {}
+ChemPotWindow::ChemPotWindow() : energy::EnergyFunctionWindow(kDesign, {}, kList) {}
+
+void ChemPotWindow::Event_Activate() {
+  fw::ListBox& list = listBox("ListBox1");
+  list.SetHeading(0, "gas");
+  list.SetHeading(1, "J/mol");
+}
+
+void ChemPotWindow::EmptyResultTexts() { staticText("Result").SetText(""); }
+
+void ChemPotWindow::EmptyResultList() { listBox("ListBox1").DeleteAllRows(); }
+
+// Every potential is computed before the first row is added. A gas counts
+// when its fraction is above 0, however small: the engine does not test the
+// gas's own fraction, so it is never asked about an absent gas.
+void ChemPotWindow::Evaluate(int k) {
+  fw::ListBox& list = listBox("ListBox1");
+  list.DeleteAllRows();
+  const double V = shared::SolutionChooser::Root(k);
+  staticText("Result").SetText(rt::Str(V));
+  Globals::GasTable potential{};
+  for (int i = 0; i < Globals::NumGases; ++i) {
+    if (0.0 < Globals::fraction[i])
+      potential[i] = Globals::ChemicalPotential(i, Globals::fraction, Globals::TempKelvin, V);
+    rt::RuntimeBackgroundTask();
+  }
+  for (int i = 0; i < Globals::NumGases; ++i) {
+    if (0.0 < Globals::fraction[i]) {
+      list.AddRow(" ");
+      list.SetCell(list.LastIndex(), 0, Globals::GasNames[i]);
+      list.SetCell(list.LastIndex(), 1, rt::Str(potential[i]));
+    }
+    rt::RuntimeBackgroundTask();
+  }
+}

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "framework/Window.h"
+#include "windows/energy/ScalarEnergyWindow.h"
 
-class EnergyWindow : public fw::Window {
+// The relative molar internal energy of the fluid at a chosen root of the cubic.
+class EnergyWindow : public energy::ScalarEnergyWindow {
  public:
   EnergyWindow();
   // The one window of this class: the open one, or a new one built from its layout.

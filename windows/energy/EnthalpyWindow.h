@@ -1,8 +1,9 @@
 #pragma once
 
-#include "framework/Window.h"
+#include "windows/energy/ScalarEnergyWindow.h"
 
-class EnthalpyWindow : public fw::Window {
+// The relative molar enthalpy of the fluid at a chosen root of the cubic.
+class EnthalpyWindow : public energy::ScalarEnergyWindow {
  public:
   EnthalpyWindow();
   // The one window of this class: the open one, or a new one built from its layout.

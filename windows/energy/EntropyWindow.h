@@ -1,8 +1,9 @@
 #pragma once
 
-#include "framework/Window.h"
+#include "windows/energy/ScalarEnergyWindow.h"
 
-class EntropyWindow : public fw::Window {
+// The absolute molar entropy of the fluid at a chosen root of the cubic.
+class EntropyWindow : public energy::ScalarEnergyWindow {
  public:
   EntropyWindow();
   // The one window of this class: the open one, or a new one built from its layout.

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "framework/Window.h"
+#include "windows/energy/ScalarEnergyWindow.h"
 
-class GibbsWindow : public fw::Window {
+// The relative molar Gibbs energy of the fluid at a chosen root of the cubic.
+class GibbsWindow : public energy::ScalarEnergyWindow {
  public:
   GibbsWindow();
   // The one window of this class: the open one, or a new one built from its layout.

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "framework/Window.h"
+#include "windows/energy/ScalarEnergyWindow.h"
 
-class HelmholtzWindow : public fw::Window {
+// The relative molar Helmholtz energy of the fluid at a chosen root of the cubic.
+class HelmholtzWindow : public energy::ScalarEnergyWindow {
  public:
   HelmholtzWindow();
   // The one window of this class: the open one, or a new one built from its layout.
