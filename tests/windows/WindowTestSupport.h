@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QString>
+
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -67,6 +70,16 @@ class WindowTest : public ::testing::Test {
   }
   static double NumberOf(fw::Window& window, const char* label) {
     return rt::Val(window.staticText(label).Text());
+  }
+
+  // Keeps a picture of the window for a person to look at, as <name>.png in
+  // the folder that VDW_SCREENSHOTS names; nothing without it.
+  static void KeepScreenshot(fw::Window& window, const std::string& name) {
+    const QByteArray folder = qgetenv("VDW_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    test::ProcessEvents();
+    EXPECT_TRUE(window.grab().toImage().save(QString::fromUtf8(folder) + "/" +
+                                             QString::fromStdString(name) + ".png"));
   }
 };
 

@@ -1,10 +1,11 @@
 // The six energy-function windows after a calculation, against what their
 // layouts fix: pictures taken headless for a person to look at
-// (energy_<title>.png in the working folder), the pixels of the formula, the
+// (energy_<title>.png in the folder that VDW_SCREENSHOTS names), the pixels of the formula, the
 // "∆" mark, the raised "3" and the result frame, and the relations between
 // the controls (frames, groups, rows).
 
 #include <QImage>
+#include <algorithm>
 
 #include "app/Pictures.h"
 #include "tests/windows/energy/EnergyTestSupport.h"
@@ -43,8 +44,9 @@ class EnergyScreenshotTest : public EnergyTest {
     Choose(window, d.rowLabel ? "Choice2" : "Choice0");  // a real root
     test::ProcessEvents();
     const QImage shot = window.Client().grab().toImage();
-    QString file = QString::fromStdString("energy_" + window.Title() + ".png");
-    EXPECT_TRUE(shot.save(file.replace(' ', '_')));
+    std::string name = "energy_" + window.Title();
+    std::replace(name.begin(), name.end(), ' ', '_');
+    KeepScreenshot(window, name);
     EXPECT_EQ(shot.pixelColor(3, 3), QColor(Qt::white));
 
     EXPECT_EQ(window.canvas("Canvas1").Backdrop(), d.formula());

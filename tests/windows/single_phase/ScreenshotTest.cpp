@@ -53,13 +53,6 @@ void ExpectNothingCutOff(fw::Window& window) {
   }
 }
 
-void Keep(fw::Window& window, const char* name) {
-  const QByteArray folder = qgetenv("VDW_SCREENSHOTS");
-  if (folder.isEmpty()) return;
-  test::ProcessEvents();
-  EXPECT_TRUE(window.grab().toImage().save(QString::fromUtf8(folder) + "/" + name + ".png"));
-}
-
 class ScreenshotTest : public WindowTest {};
 
 TEST_F(ScreenshotTest, EveryWindowAfterACalculation) {
@@ -70,7 +63,7 @@ TEST_F(ScreenshotTest, EveryWindowAfterACalculation) {
   Choose(pressures, "Celsius");
   Press(pressures, "calculate");
   ExpectNothingCutOff(pressures);
-  Keep(pressures, "pressure");
+  KeepScreenshot(pressures, "pressure");
 
   Press(pressures, "PushButton1");
   Isochore& isochore = Isochore::Get();
@@ -81,7 +74,7 @@ TEST_F(ScreenshotTest, EveryWindowAfterACalculation) {
   Press(isochore, "calculate");
   ExpectNothingCutOff(isochore);
 
-  Keep(isochore, "isochore");
+  KeepScreenshot(isochore, "isochore");
 
   auto& temperatures = Open<TemperatureWindow>();
   Enter(temperatures, "dataEntry", "150");
@@ -89,7 +82,7 @@ TEST_F(ScreenshotTest, EveryWindowAfterACalculation) {
   Press(temperatures, "calculate");
   Choose(temperatures, "Celsius");
   ExpectNothingCutOff(temperatures);
-  Keep(temperatures, "temperature");
+  KeepScreenshot(temperatures, "temperature");
 
   // Three real roots at 220 K, 4 MPa; the largest chosen.
   auto& volumes = Open<VolumeWindow>();
@@ -98,7 +91,7 @@ TEST_F(ScreenshotTest, EveryWindowAfterACalculation) {
   Press(volumes, "calculate");
   Choose(volumes, "Choice2");
   ExpectNothingCutOff(volumes);
-  Keep(volumes, "volume");
+  KeepScreenshot(volumes, "volume");
 
   // One real root and a complex pair.
   auto& fugacities = Open<FugacityWindow>();
@@ -108,7 +101,7 @@ TEST_F(ScreenshotTest, EveryWindowAfterACalculation) {
   Press(fugacities, "calculate");
   Choose(fugacities, "Choice0");
   ExpectNothingCutOff(fugacities);
-  Keep(fugacities, "fugacity");
+  KeepScreenshot(fugacities, "fugacity");
 
   SetFluid({{H2O, 0.1}, {CO2, 0.3}, {N2, 0.2}, {CH4, 0.4}});
   auto& activities = Open<ActivityWindow>();
@@ -120,9 +113,9 @@ TEST_F(ScreenshotTest, EveryWindowAfterACalculation) {
   Enter(activities, "dataEntry2", "0.1");
   Press(activities, "PushButton1");
   ExpectNothingCutOff(activities);
-  Keep(activities, "activity");
+  KeepScreenshot(activities, "activity");
   test::DragThumbTo(activities.scrollBar("ScrollBar1"), 100);
-  Keep(activities, "activity_scrolled");
+  KeepScreenshot(activities, "activity_scrolled");
 }
 
 }  // namespace
