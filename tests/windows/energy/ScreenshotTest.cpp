@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/Pictures.h"
+#include "tests/windows/LayoutChecks.h"
 #include "tests/windows/energy/EnergyTestSupport.h"
 
 namespace {
@@ -47,6 +48,7 @@ class EnergyScreenshotTest : public EnergyTest {
     std::string name = "energy_" + window.Title();
     std::replace(name.begin(), name.end(), ' ', '_');
     KeepScreenshot(window, name);
+    ExpectNothingCutOff(window);
     EXPECT_EQ(shot.pixelColor(3, 3), QColor(Qt::white));
 
     EXPECT_EQ(window.canvas("Canvas1").Backdrop(), d.formula());

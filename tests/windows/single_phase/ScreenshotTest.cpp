@@ -2,14 +2,7 @@
 // its box (condensed or shortened, never cut off). With VDW_SCREENSHOTS naming
 // a folder, a picture of each window is written there for a person to look at.
 
-#include <QFontMetrics>
-#include <QImage>
-#include <QStyleOptionButton>
-#include <QtGlobal>
-#include <functional>
-#include <string>
-
-#include "tests/windows/WindowTestSupport.h"
+#include "tests/windows/LayoutChecks.h"
 #include "windows/single_phase/ActivityWindow.h"
 #include "windows/single_phase/FugacityWindow.h"
 #include "windows/single_phase/Isochore.h"
@@ -20,38 +13,6 @@
 namespace {
 
 using namespace wintest;
-
-// What a control shows, measured in the font it shows it in.
-void ExpectNothingCutOff(fw::Window& window) {
-  for (fw::Control* control : window.Controls()) {
-    const std::string where = window.Title() + ": " + control->Name();
-    if (auto* label = dynamic_cast<fw::StaticText*>(control)) {
-      const QFontMetrics metrics = label->fontMetrics();
-      if (label->wordWrap()) {
-        const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, label->text());
-        EXPECT_LE(needed.height(), label->height() + metrics.descent()) << where;
-      } else {
-        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width()) << where << " \"" << label->Text() << "\"";
-        EXPECT_LE(metrics.ascent(), label->height()) << where;
-      }
-    } else if (auto* radio = dynamic_cast<fw::RadioButton*>(control)) {
-      QStyleOptionButton option;
-      option.initFrom(radio);
-      const int room = radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio).width();
-      EXPECT_LE(radio->fontMetrics().horizontalAdvance(radio->text()), room) << where;
-    } else if (auto* button = dynamic_cast<fw::PushButton*>(control)) {
-      EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 4) << where;
-    } else if (auto* box = dynamic_cast<fw::GroupBox*>(control)) {
-      EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()), box->width() - 8) << where;
-    } else if (auto* list = dynamic_cast<fw::ListBox*>(control)) {
-      const QFontMetrics metrics(list->font());
-      for (int column = 0; column < list->ColumnCount(); ++column)
-        EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(list->Heading(column))),
-                  list->columnWidth(column) + (column + 1 == list->ColumnCount() ? 40 : 0))
-            << where << " heading " << column;
-    }
-  }
-}
 
 class ScreenshotTest : public WindowTest {};
 
