@@ -3,6 +3,7 @@
 #include "app/Pictures.h"
 #include "engine/Globals.h"
 #include "runtime/Runtime.h"
+#include "windows/shared/ListRow.h"
 
 namespace {
 
@@ -67,11 +68,7 @@ void ChemPotWindow::Evaluate(int k) {
     rt::RuntimeBackgroundTask();
   }
   for (int i = 0; i < Globals::NumGases; ++i) {
-    if (0.0 < Globals::fraction[i]) {
-      list.AddRow(" ");
-      list.SetCell(list.LastIndex(), 0, Globals::GasNames[i]);
-      list.SetCell(list.LastIndex(), 1, rt::Str(potential[i]));
-    }
+    if (0.0 < Globals::fraction[i]) shared::AddListRow(list, {Globals::GasNames[i], rt::Str(potential[i])});
     rt::RuntimeBackgroundTask();
   }
 }

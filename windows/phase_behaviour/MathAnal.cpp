@@ -7,6 +7,7 @@
 #include "framework/BusyCursor.h"
 #include "runtime/Runtime.h"
 #include "windows/phase_behaviour/Stability.h"
+#include "windows/shared/ListRow.h"
 
 namespace {
 
@@ -62,15 +63,11 @@ void MathAnal::calculate_Action() {
     // Only a volume above the co-volume has a spinodal; a saturated start
     // can leave the volumes below it.
     T = volume > pc.b ? stability::SpinodalTemperature(x, volume, starts) : 0.0;
-    list.AddRow(" ");
-    const int last = list.LastIndex();
-    list.SetCell(last, 0, rt::Str(V));
     if (0 < T) {
-      list.SetCell(last, 1, rt::Str(T));
-      list.SetCell(last, 2, rt::Str(Globals::Pressure(x, T, volume)));
-      list.SetCell(last, 3, rt::Str(stability::ZeroFunction(x, T, volume)));
+      shared::AddListRow(list, {rt::Str(V), rt::Str(T), rt::Str(Globals::Pressure(x, T, volume)),
+                                rt::Str(stability::ZeroFunction(x, T, volume))});
     } else {
-      for (int column = 1; column <= 3; ++column) list.SetCell(last, column, "-");
+      shared::AddListRow(list, {rt::Str(V), "-", "-", "-"});
     }
     busy.Poll();
   }

@@ -1,13 +1,12 @@
 #include "windows/phase_behaviour/PhaseLists.h"
 
 #include "runtime/Runtime.h"
+#include "windows/shared/ListRow.h"
 
 namespace phase {
 
 void AddGasRow(fw::ListBox& list, int gas, double value) {
-  list.AddRow(" ");
-  list.SetCell(list.LastIndex(), 0, Globals::GasNames[gas]);
-  list.SetCell(list.LastIndex(), 1, rt::Str(value));
+  shared::AddListRow(list, {Globals::GasNames[gas], rt::Str(value)});
 }
 
 PhaseLists::PhaseLists(fw::Window& window) : window_(window) {
