@@ -33,7 +33,7 @@ const fw::ControlSpec kLayout[] = {
     {Kind::StaticText, "StaticText3", "sum:", 45, 500, 45, 22, 16},
     {Kind::PushButton, "continue2", "continue", 210, 550, 75, 25, 12, fw::DefaultButton},
     {Kind::Line, "Line1", "", 110, 483, 150, 0},
-    {Kind::PushButton, "Clear", "clear", 240, 20, 50, 20, 10},
+    {Kind::PushButton, "Clear", "clear", 240, 20, 50, 20, 10, fw::TabLast},
     {Kind::EditField, "Arnumber", "", 110, 370, 150, 25, 16},
     {.kind = Kind::Canvas, .name = "Canvas1", .left = 45, .top = 125, .width = 40, .height = 25, .picture = Pictures::CO2_40},
     {.kind = Kind::Canvas, .name = "Canvas2", .left = 45, .top = 90, .width = 39, .height = 25, .picture = Pictures::H2O_39},

@@ -42,6 +42,7 @@ enum Flag : unsigned {
   GridVertical = 1u << 11, // list box draws lines between its columns
   NoScrollBars = 1u << 12, // list box never shows a scroll bar
   LiveScroll = 1u << 13,   // scroll bar reports values while the thumb is dragged
+  TabLast = 1u << 14,      // the keyboard's last stop in the window ("clear")
 };
 
 // One row of a layout table. Positions are in window coordinates of the

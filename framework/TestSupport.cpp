@@ -6,6 +6,8 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace fw::test {
@@ -69,9 +71,15 @@ void Retype(EditField& field, const std::string& text) {
     QTest::keyClicks(&field, ToQ(text));
 }
 
-void PressReturn(EditField& field) {
-  FocusAtEnd(field);
-  QTest::keyClick(&field, Qt::Key_Return);
+void PressReturn(Control& control) {
+  QWidget& widget = control.Widget();
+  if (auto* field = dynamic_cast<EditField*>(&control)) {
+    FocusAtEnd(*field);
+  } else {
+    if (QWidget* window = widget.window()) window->activateWindow();
+    widget.setFocus(Qt::TabFocusReason);
+  }
+  QTest::keyClick(&widget, Qt::Key_Return);
 }
 
 void Click(PushButton& button) {
@@ -134,6 +142,27 @@ void DragThumbTo(ScrollBar& bar, int value) {
   QTest::mousePress(&bar, Qt::LeftButton, {}, thumb);
   bar.setSliderPosition(value);  // where the drag has taken the thumb
   QTest::mouseRelease(&bar, Qt::LeftButton, {}, thumb);
+}
+
+void TurnWheel(Window& window, QPoint at, int notches, int parts) {
+  QWidget& client = window.Client();
+  QWidget* under = client.childAt(at);
+  if (!under) under = &client;
+  const QPoint global = client.mapToGlobal(at);
+  // Eighths of a degree, 120 a notch, positive away from the user.
+  const QPoint turn(0, (notches > 0 ? -120 : 120) / parts);
+  for (int i = 0; i < std::abs(notches) * parts; ++i) {
+    // As the window system's wheel events go: to the widget beneath the
+    // pointer, and on to its parents while none takes it.
+    for (QWidget* widget = under; widget; widget = widget->parentWidget()) {
+      QWheelEvent wheel(widget->mapFromGlobal(global), global, QPoint(), turn, Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+      // Taken when the widget both handled and accepted it.
+      if (QApplication::sendEvent(widget, &wheel) && wheel.isAccepted()) break;
+      if (widget->isWindow() || widget->testAttribute(Qt::WA_NoMousePropagation)) break;
+    }
+  }
+  ProcessEvents();
 }
 
 void Activate(Window& window) {

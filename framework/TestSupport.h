@@ -18,8 +18,9 @@ void ProcessEvents();
 void Type(EditField& field, const std::string& text);
 // Selects all text of the field and replaces it by typing.
 void Retype(EditField& field, const std::string& text);
-// Presses Return with the keyboard focus in the field.
-void PressReturn(EditField& field);
+// Presses Return with the keyboard focus on the control: clicked into at
+// the end of its text for a field, reached from the keyboard for others.
+void PressReturn(Control& control);
 void Click(PushButton& button);
 void Click(RadioButton& button);
 // Presses the key (Tab, an arrow ...) on whatever has the keyboard focus, the
@@ -40,6 +41,10 @@ void ClickArrowDown(ScrollBar& bar);  // one line step
 void ClickArrowUp(ScrollBar& bar);
 void ClickPageDown(ScrollBar& bar);   // one page step
 void DragThumbTo(ScrollBar& bar, int value);  // drag and let go
+// Turns the mouse wheel by whole notches, towards the user (scrolling down)
+// when positive, with the pointer at this point of the window's client area;
+// a fine wheel reports each notch in `parts` events.
+void TurnWheel(Window& window, QPoint at, int notches, int parts = 1);
 
 // Shows the window and makes it the active window.
 void Activate(Window& window);

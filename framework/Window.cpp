@@ -291,16 +291,27 @@ void Window::AddControl(const ControlSpec& spec) {
   if (IsContainer(spec.kind)) StackBelowContent(widget);
   byName_.emplace(spec.name, &made);
   order_.push_back(&made);
+  if (spec.flags & TabLast) tabLast_.push_back(&made);
 }
 
-// The keyboard walks the controls in screen order, not in the order the
-// layout creates them; each radio group is one stop. The window opens with
-// the cursor in its first field, or else on its first stop.
+// The keyboard walks the entry fields first, in screen order rather than in
+// the order the layout creates them, so that values typed one after another
+// each land in a field; then the radios, buttons and lists in screen order,
+// the scroll bars, and last the controls flagged so (the button that empties
+// the window). Each radio group is one stop. The window opens with the cursor
+// in its first field, or else on its first stop.
 void Window::ArrangeTabOrder() {
   std::vector<Control*> stops;
   for (Control* control : order_)
     if (control->Widget().focusPolicy() != Qt::NoFocus) stops.push_back(control);
   SortInScreenOrder(stops);
+  const auto rank = [this](const Control* control) {
+    if (std::find(tabLast_.begin(), tabLast_.end(), control) != tabLast_.end()) return 3;
+    if (control->GetKind() == Kind::EditField) return 0;
+    return control->GetKind() == Kind::ScrollBar ? 2 : 1;
+  };
+  std::stable_sort(stops.begin(), stops.end(),
+                   [&](const Control* a, const Control* b) { return rank(a) < rank(b); });
   for (std::size_t i = 1; i < stops.size(); ++i) setTabOrder(&stops[i - 1]->Widget(), &stops[i]->Widget());
   for (auto& entry : groups_) entry.second->SortBy(stops);
 
@@ -355,7 +366,7 @@ void Window::closeEvent(QCloseEvent* event) {
 void Window::keyPressEvent(QKeyEvent* event) {
   // Return that no control took (a focused push button presses itself).
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    PressDefaultButton();
+    PressButtonForReturn();
     return;
   }
   QWidget::keyPressEvent(event);
@@ -369,6 +380,26 @@ void Window::PressDefaultButton() {
       return;
     }
   }
+}
+
+// The button of the focused control's step; the default button when the
+// focus is in no step. A step's button that cannot be pressed now is not
+// replaced by the default one.
+void Window::PressButtonForReturn() {
+  for (QWidget* widget = focusWidget(); widget && widget != client_; widget = widget->parentWidget()) {
+    const auto* control = dynamic_cast<const Control*>(widget);
+    const auto step = control ? returnButtons_.find(control) : returnButtons_.end();
+    if (step == returnButtons_.end()) continue;
+    PushButton& button = *step->second;
+    if (button.isVisible() && button.isEnabled()) button.Press();
+    return;
+  }
+  PressDefaultButton();
+}
+
+void Window::ReturnPresses(std::string_view button, std::initializer_list<std::string_view> controls) {
+  PushButton& target = pushButton(button);
+  for (std::string_view name : controls) returnButtons_[&control(name)] = &target;
 }
 
 // ------------------------------------------------------ controls by name

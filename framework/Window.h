@@ -64,9 +64,13 @@ class Window : public QWidget {
   void onCellTextChange(std::string_view list, CellHandler handler);
   void onValueChanged(std::string_view scrollBar, Handler handler);
 
-  // Presses the default button, if the window has one (Return does this,
-  // unless a focused push button takes it).
+  // Presses the default button, if the window has one.
   void PressDefaultButton();
+  // Return presses the action button of the step that the focus is in: with
+  // the focus in one of `controls`, or on a control that lies on one of them
+  // (a container), Return presses `button` instead of the default button. The
+  // nearest container named decides; a focused push button presses itself.
+  void ReturnPresses(std::string_view button, std::initializer_list<std::string_view> controls);
 
   // Shows a window designed visible; the getter calls it once the window is
   // fully built.
@@ -88,6 +92,7 @@ class Window : public QWidget {
   void ApplyWindowSpec();
   void AddControl(const ControlSpec& spec);
   void ArrangeTabOrder();
+  void PressButtonForReturn();
   Control& Make(const ControlSpec& spec, QWidget* parent);
   QWidget* ContainerFor(const ControlSpec& spec, QPoint& origin);
   RadioGroup& GroupFor(const ControlSpec& spec);
@@ -100,6 +105,8 @@ class Window : public QWidget {
   std::map<std::string, Control*, std::less<>> byName_;
   std::vector<Control*> order_;
   std::map<std::string, std::unique_ptr<RadioGroup>> groups_;
+  std::vector<const Control*> tabLast_;
+  std::map<const Control*, PushButton*> returnButtons_;
   bool shownOnce_ = false;
 };
 

@@ -45,7 +45,7 @@ inline const fw::ControlSpec kControlsLayout[] = {
      "GroupBox2", "palatino"},
     {fw::Kind::PushButton, "calculate", "calculate", 20, 125, 100, 30, 18, fw::DefaultButton,
      "Rectangle1"},
-    {fw::Kind::PushButton, "Clear", "clear", 330, 10, 50, 20, 10, 0, "Rectangle1"},
+    {fw::Kind::PushButton, "Clear", "clear", 330, 10, 50, 20, 10, fw::TabLast, "Rectangle1"},
     {fw::Kind::RoundRectangle, "RoundRectangle1", "", 20, 165, 380, 35, 0, 0, "Rectangle1"},
     {fw::Kind::StaticText, "Result", "result", 30, 172, 200, 20, 14, 0, "RoundRectangle1"},
     {fw::Kind::StaticText, "Right", "right", 240, 172, 150, 20, 14, fw::AlignRight,

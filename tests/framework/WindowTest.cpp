@@ -144,26 +144,60 @@ TEST_F(Windows, BuildingAWindowRunsNoHandler) {
 // ---------------------------------------------------------- the keyboard
 
 
-TEST_F(Windows, TabFollowsTheScreenAndARadioGroupIsOneStop) {
+TEST_F(Windows, TabWalksTheFieldsFirstThenTheScreenAndARadioGroupIsOneStop) {
   ControlsWindow window;
   window.listBox("ListBox1").AddRow("H2O");
   window.listBox("ListBox1").AddRow("CO2");
   ui::Activate(window);
   ASSERT_NE(QApplication::focusWidget(), nullptr);
   EXPECT_EQ(QApplication::focusWidget()->objectName(), "Field") << "the first field has the cursor";
-  // Clear is made after calculate but stands at the top; the scroll bar's
-  // top is 0; the disabled field is left out.
-  const std::vector<std::string> forward = {"Kelvin",   "Choice0",    "calculate", "ListBox1",
-                                            "OneValue", "ScrollBar1", "Clear",     "Field"};
-  EXPECT_EQ(ui::WalkFocus(8, Qt::Key_Tab), forward);
-  const std::vector<std::string> backward = {"Clear", "ScrollBar1", "OneValue", "ListBox1",
-                                             "calculate", "Choice0", "Kelvin", "Field"};
-  EXPECT_EQ(ui::WalkFocus(8, Qt::Key_Backtab), backward);
+  // The disabled field is left out.
+  const std::vector<std::string> skipping = {"Kelvin", "Choice0", "calculate", "ListBox1",
+                                             "OneValue", "ScrollBar1", "Clear", "Field"};
+  EXPECT_EQ(ui::WalkFocus(8, Qt::Key_Tab), skipping);
+  // Both fields before the radios above the lower one; then the screen's
+  // order; the scroll bar (top 0) after the lists; "clear", made before the
+  // lists and standing at the top, last.
+  window.editField("Disabled").SetEnabled(true);
+  const std::vector<std::string> forward = {"Disabled", "Kelvin",     "Choice0", "calculate", "ListBox1",
+                                            "OneValue", "ScrollBar1", "Clear",   "Field"};
+  EXPECT_EQ(ui::WalkFocus(9, Qt::Key_Tab), forward);
+  const std::vector<std::string> backward = {"Clear",   "ScrollBar1", "OneValue", "ListBox1", "calculate",
+                                             "Choice0", "Kelvin",     "Disabled", "Field"};
+  EXPECT_EQ(ui::WalkFocus(9, Qt::Key_Backtab), backward);
 
   // The group's stop is the button that is on.
   window.radioButton("Celsius").SetValue(true);
   window.radioButton("Choice1").SetValue(true);
-  EXPECT_EQ(ui::WalkFocus(2, Qt::Key_Tab), (std::vector<std::string>{"Celsius", "Choice1"}));
+  EXPECT_EQ(ui::WalkFocus(3, Qt::Key_Tab), (std::vector<std::string>{"Disabled", "Celsius", "Choice1"}));
+}
+
+TEST_F(Windows, ReturnPressesTheButtonOfTheStepTheFocusIsIn) {
+  ControlsWindow window;
+  ui::Activate(window);
+  // The roots' group box and one unit radio lead to "clear" here, the rest of
+  // the panel to "calculate": the nearest container named decides.
+  window.ReturnPresses("calculate", {"Rectangle1"});
+  window.ReturnPresses("Clear", {"GroupBox2", "Kelvin"});
+  const struct {
+    const char* control;
+    int calculate, clear;
+  } rows[] = {{"Field", 1, 0},   {"Choice0", 0, 1},  {"Choice1", 0, 1},
+              {"Kelvin", 0, 1},  {"Celsius", 1, 0},  {"ListBox1", 1, 0}};
+  for (const auto& row : rows) {
+    window.calculatePresses = window.clearPresses = 0;
+    ui::PressReturn(window.control(row.control));
+    EXPECT_EQ(window.calculatePresses, row.calculate) << row.control;
+    EXPECT_EQ(window.clearPresses, row.clear) << row.control;
+  }
+  // A step whose button cannot be pressed now does not fall back on the
+  // default button.
+  window.pushButton("Clear").SetEnabled(false);
+  window.calculatePresses = window.clearPresses = 0;
+  ui::PressReturn(window.radioButton("Choice0"));
+  EXPECT_EQ(window.calculatePresses + window.clearPresses, 0);
+  EXPECT_THROW(window.ReturnPresses("Clear", {"NoSuchControl"}), std::logic_error);
+  EXPECT_THROW(window.ReturnPresses("Field", {"Kelvin"}), std::logic_error) << "not a push button";
 }
 
 TEST_F(Windows, ArrowKeysMoveWithinARadioGroupAndTheChoiceWithTheFocus) {

@@ -96,7 +96,8 @@ std::vector<fw::ControlSpec> BuildLayout(const WindowDesign& d,
   layout.insert(layout.end(), beforeClear.begin(), beforeClear.end());
   const std::vector<fw::ControlSpec> last = {
       {.kind = Kind::PushButton, .name = "Clear", .text = "clear", .left = d.clear.left,
-       .top = d.clear.top, .width = d.clear.width, .height = d.clear.height, .textSize = 10},
+       .top = d.clear.top, .width = d.clear.width, .height = d.clear.height, .textSize = 10,
+       .flags = fw::TabLast},
       Text(d.footnoteName, kFootnote, d.footnote, 10, fw::Italic | fw::MultiLine),
       {.kind = Kind::Canvas, .name = "Canvas1", .left = d.formulaBox.left, .top = d.formulaBox.top,
        .width = d.formulaBox.width, .height = d.formulaBox.height, .picture = d.formula},

@@ -83,7 +83,7 @@ const fw::ControlSpec kLayout[] = {
     ValueList("ListBoxDY", 390, 645),
     {Kind::StaticText, "StaticText1", "* The values in \"First Approach\" can be manually changed", 290,
      470, 290, 15, 10, fw::MultiLine, kPanel},
-    {Kind::PushButton, "Clear", "clear", 550, 20, 50, 20, 10, 0, kPanel},
+    {Kind::PushButton, "Clear", "clear", 550, 20, 50, 20, 10, fw::TabLast, kPanel},
     phase::layout::PanelBar(620, 225),
 };
 
@@ -107,6 +107,9 @@ BubbleDewPoint::BubbleDewPoint() : fw::Window(kWindow, kLayout) {
   onAction("Clear", [this] { Clear_Action(); });
   onAction("FirstApproach", [this] { FirstApproach_Action(); });
   onAction("calculate", [this] { calculate_Action(); });
+  // The given condition, its unit and the mode lead to the first approach;
+  // Return elsewhere presses the default button "calculate".
+  ReturnPresses("FirstApproach", {"GroupBox6", "Kelvin", "Celsius", "GroupBox7"});
 }
 
 int BubbleDewPoint::SplitMode() {

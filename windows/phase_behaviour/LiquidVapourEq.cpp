@@ -76,7 +76,7 @@ const fw::ControlSpec kLayout[] = {
     ValueList("ListBoxDY", 390, 570),
     {Kind::StaticText, "StaticText4", "* The values in \"First Approach\" can be manually changed", 290,
      370, 290, 15, 10, fw::MultiLine, kPanel},
-    {Kind::PushButton, "Clear", "clear", 530, 20, 50, 20, 10, 0, kPanel},
+    {Kind::PushButton, "Clear", "clear", 530, 20, 50, 20, 10, fw::TabLast, kPanel},
     phase::layout::PanelBar(600, 135),
 };
 
@@ -133,6 +133,9 @@ LiquidVapourEq::LiquidVapourEq() : fw::Window(kWindow, kLayout) {
   onAction("calculate", [this] { calculate_Action(); });
   onAction("CalFirstApproach", [this] { CalFirstApproach_Action(); });
   onAction("Clear", [this] { Clear_Action(); });
+  // The molar volume, the temperature and its unit lead to the first
+  // approach; Return elsewhere presses the default button "calculate".
+  ReturnPresses("CalFirstApproach", {"dataEntry", "dataEntry1", "Kelvin", "Celsius"});
 }
 
 // The start values: the mean of the bubble and dew pressures at the entered

@@ -36,7 +36,7 @@ const fw::ControlSpec kLayout[] = {
     {Kind::EditField, "dataEntry", "", 155, 260, 120, 25, 16},
     {Kind::StaticText, "StaticText6", "cm /mol", 280, 260, 80, 25, 16},
     {Kind::StaticText, "StaticText7", "3", 302, 259, 16, 20, 12},
-    {Kind::PushButton, "Clear", "clear", 390, 260, 50, 20, 10},
+    {Kind::PushButton, "Clear", "clear", 390, 260, 50, 20, 10, fw::TabLast},
     {Kind::PushButton, "calculate", "calculate", 180, 315, 100, 30, 18, fw::DefaultButton},
     {Kind::RoundRectangle, kFrame, "", 20, 365, 420, 95},
     {Kind::StaticText, "Temperature", "Temperature", 30, 375, 110, 25, 16, 0, kFrame},

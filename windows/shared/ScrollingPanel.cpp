@@ -1,12 +1,31 @@
 #include "windows/shared/ScrollingPanel.h"
 
+#include <QApplication>
+#include <QFocusEvent>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace shared {
 
+namespace {
+
+// Room kept between a control brought into view and the window's edge.
+constexpr int kViewMargin = 10;
+// The angle of one notch of a mouse wheel, in eighths of a degree.
+constexpr int kNotch = 120;
+
+}  // namespace
+
 ScrollingPanel::ScrollingPanel(fw::Window& window, int panelHeight)
-    : window_(window), panelHeight_(panelHeight) {
+    : window_(window),
+      panelHeight_(panelHeight),
+      panel_(window.rectangle("Rectangle1").Widget()),
+      bar_(window.scrollBar("ScrollBar1").Widget()) {
   window_.onValueChanged("ScrollBar1", [this] { ScrollBar1_ValueChanged(); });
+  panel_.installEventFilter(this);
+  bar_.installEventFilter(this);
+  for (fw::Control* control : window_.Controls())
+    if (panel_.isAncestorOf(&control->Widget())) control->Widget().installEventFilter(this);
 }
 
 void ScrollingPanel::ScrollBar1_ValueChanged() {
@@ -22,6 +41,46 @@ void ScrollingPanel::Event_Resizing() {
   // Lowering the maximum below the value clamps the value and fires the
   // value-changed event, which moves the panel along.
   bar.SetMaximum(std::max(0, panelHeight_ - window_.Height()));
+}
+
+bool ScrollingPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel && (watched == &panel_ || watched == &bar_)) {
+    // Over the panel the wheel arrives here when the control beneath the
+    // pointer did not use it (a list that can scroll uses it first).
+    const int angle = static_cast<QWheelEvent*>(event)->angleDelta().y();
+    if (angle == 0) return false;
+    Wheel(angle);
+    return true;
+  }
+  if (event->type() == QEvent::FocusIn && watched != &panel_ && watched != &bar_) {
+    // Only a move of the keyboard's: a click lands on a control in view, and
+    // a window coming back to the front keeps the panel where it was.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+      BringIntoView(*static_cast<QWidget*>(watched));
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void ScrollingPanel::Wheel(int angle) {
+  // Turning the wheel away from the user scrolls towards the panel's top.
+  wheelRest_ -= angle * QApplication::wheelScrollLines() * kWheelLinePixels;
+  const int pixels = wheelRest_ / kNotch;
+  wheelRest_ -= pixels * kNotch;
+  fw::ScrollBar& bar = window_.scrollBar("ScrollBar1");
+  bar.SetValue(bar.Value() + pixels);  // within the bar's range
+}
+
+void ScrollingPanel::BringIntoView(const QWidget& widget) {
+  const int top = widget.mapTo(&window_.Client(), QPoint(0, 0)).y();
+  const int bottom = top + widget.height();
+  int shift = 0;
+  if (bottom > window_.Height() - kViewMargin) shift = bottom - (window_.Height() - kViewMargin);
+  // The top stays in view also when the control is taller than the window.
+  if (top - shift < kViewMargin) shift = top - kViewMargin;
+  if (shift == 0) return;
+  fw::ScrollBar& bar = window_.scrollBar("ScrollBar1");
+  bar.SetValue(bar.Value() + shift);
 }
 
 }  // namespace shared

@@ -4,13 +4,16 @@
 // `ScrollBar1` at the window's right edge moves it. The window can be made
 // taller, up to the panel's height.
 
+#include <QObject>
+
 #include "framework/Window.h"
 
 namespace shared {
 
-class ScrollingPanel {
+class ScrollingPanel : public QObject {
  public:
-  // Binds `ScrollBar1`'s value-changed event. `panelHeight` is the height of
+  // Binds `ScrollBar1`'s value-changed event and watches the mouse wheel and
+  // the keyboard focus on the panel. `panelHeight` is the height of
   // `Rectangle1` in the layout (pixels).
   ScrollingPanel(fw::Window& window, int panelHeight);
 
@@ -21,9 +24,25 @@ class ScrollingPanel {
   // (never below 0: a window taller than the panel does not scroll).
   void Event_Resizing();
 
+  // What one notch of the mouse wheel scrolls, as the desktop sets it in
+  // lines (three by default), each of this many pixels.
+  static constexpr int kWheelLinePixels = 20;
+
+ protected:
+  // The wheel over the panel or the bar scrolls by lines of text, not by the
+  // bar's one-pixel arrow step; a control that takes the focus from the
+  // keyboard is brought into view.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void Wheel(int angle);
+  void BringIntoView(const QWidget& widget);
+
   fw::Window& window_;
   int panelHeight_;
+  QWidget& panel_;  // Rectangle1
+  QWidget& bar_;    // ScrollBar1
+  int wheelRest_ = 0;  // a part of a notch not yet scrolled (a fine wheel)
 };
 
 }  // namespace shared

@@ -39,7 +39,7 @@ const fw::ControlSpec kLayout[] = {
     {Kind::StaticText, "Pressure", "Pressure", 20, 20, 130, 25, 16, 0, kPanel},
     {Kind::EditField, "dataEntry", "", 155, 20, 120, 25, 16, 0, kPanel},
     {Kind::StaticText, "StaticText4", "MPa", 285, 20, 80, 25, 16, 0, kPanel},
-    {Kind::PushButton, "Clear", "clear", 390, 20, 50, 20, 10, 0, kPanel},
+    {Kind::PushButton, "Clear", "clear", 390, 20, 50, 20, 10, fw::TabLast, kPanel},
     {Kind::StaticText, "Temperature", "Temperature", 20, 60, 130, 25, 16, 0, kPanel},
     {Kind::EditField, "dataEntry1", "", 155, 60, 120, 25, 16, 0, kPanel},
     {Kind::StaticText, "StaticText3", "Kelvin", 285, 60, 80, 25, 16, 0, kPanel},
@@ -85,6 +85,11 @@ ActivityWindow::ActivityWindow() : fw::Window(kWindow, kLayout) {
   onAction("PushButton1", [this] { PushButton1_Action(); });
   for (int state = 0; state < 3; ++state)
     onAction(kStandards[state], [this, state] { StandardChoice_Action(state); });
+  // Both buttons are default buttons; Return presses the one of the step
+  // the user is in: the pressure and temperature lead to the roots, the
+  // chosen root and the standard state to the activities.
+  ReturnPresses("calculate", {"dataEntry", "dataEntry1", "Kelvin", "Celsius"});
+  ReturnPresses("PushButton1", {"Choice0", "Choice1", "Choice2", "GroupBox4", "GroupBox3"});
 }
 
 // Headings only: the rows stay.

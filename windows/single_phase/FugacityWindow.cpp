@@ -24,7 +24,7 @@ const fw::ControlSpec kLayout[] = {
     {Kind::StaticText, "Pressure", "Pressure", 20, 20, 130, 25, 16},
     {Kind::EditField, "dataEntry", "", 155, 20, 120, 25, 16},
     {Kind::StaticText, "StaticText4", "MPa", 285, 20, 80, 25, 16},
-    {Kind::PushButton, "Clear", "clear", 385, 20, 50, 20, 10},
+    {Kind::PushButton, "Clear", "clear", 385, 20, 50, 20, 10, fw::TabLast},
     {Kind::StaticText, "Temperature", "Temperature", 20, 60, 130, 25, 16},
     {Kind::EditField, "dataEntry1", "", 155, 60, 120, 25, 16},
     {Kind::StaticText, "StaticText3", "Kelvin", 285, 60, 80, 25, 16},

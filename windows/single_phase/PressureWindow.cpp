@@ -21,7 +21,7 @@ const fw::ControlSpec kLayout[] = {
     {Kind::EditField, "dataEntry", "", 155, 20, 120, 25, 16},
     {Kind::StaticText, "StaticText1", "cm /mol", 285, 20, 80, 25, 16},
     {Kind::StaticText, "StaticText2", "3", 307, 19, 16, 20, 12},
-    {Kind::PushButton, "Clear", "clear", 400, 20, 50, 20, 10},
+    {Kind::PushButton, "Clear", "clear", 400, 20, 50, 20, 10, fw::TabLast},
     {Kind::StaticText, "Temperature", "Temperature", 20, 65, 130, 25, 16},
     {Kind::EditField, "dataEntry1", "", 155, 65, 120, 25, 16},
     {Kind::StaticText, "StaticText3", "Kelvin", 285, 65, 80, 25, 16},

@@ -21,7 +21,7 @@ const fw::ControlSpec kLayout[] = {
     {Kind::EditField, "dataEntry", "", 155, 20, 120, 25, 16},
     {Kind::StaticText, "StaticText1", "cm /mol", 285, 20, 80, 25, 16},
     {Kind::StaticText, "StaticText2", "3", 308, 19, 16, 20, 12, 0, nullptr, "palatino"},
-    {Kind::PushButton, "Clear", "clear", 400, 20, 50, 20, 10},
+    {Kind::PushButton, "Clear", "clear", 400, 20, 50, 20, 10, fw::TabLast},
     {Kind::StaticText, "Pressure", "Pressure", 20, 60, 130, 25, 16},
     {Kind::EditField, "dataEntry1", "", 155, 60, 120, 25, 16},
     {Kind::StaticText, "StaticText3", "MPa", 285, 60, 80, 25, 16},

@@ -2,7 +2,8 @@
 
 #include "windows/shared/ScrollingPanel.h"
 
-#include "tests/windows/WindowTestSupport.h"
+#include "tests/windows/KeysAndWheel.h"
+#include "windows/single_phase/ActivityWindow.h"
 
 namespace {
 
@@ -42,6 +43,54 @@ TEST(ScrollingPanel, AWindowTallerThanItsPanelCannotScrollItBelowItsTop) {
   test::ClickPageDown(bar);
   EXPECT_EQ(window.control("Rectangle1").Top(), 0);
   EXPECT_EQ(window.staticText("Bottom").Top(), 280);
+}
+
+// The activity window at its minimum height 400, scrolled up to 400 pixels.
+class ActivityPanel : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    QApplication::setWheelScrollLines(3);
+    test::Activate(window);  // the program's start window came up in front of it
+    test::ResizeClient(window, 480, 400);
+  }
+  ActivityWindow& window = ActivityWindow::Get();
+  fw::ScrollBar& bar = window.scrollBar("ScrollBar1");
+  int PanelTop() { return window.rectangle("Rectangle1").Top(); }
+};
+
+TEST_F(ActivityPanel, TheWheelScrollsThreeLinesANotchOverTheContentAndTheBar) {
+  test::TurnWheel(window, {60, 30}, 1);  // over the caption "Pressure"
+  EXPECT_EQ(bar.Value(), 60);
+  EXPECT_EQ(PanelTop(), -60);
+  test::TurnWheel(window, {472, 200}, 2);  // over the bar
+  EXPECT_EQ(bar.Value(), 180);
+  test::TurnWheel(window, {30, 100}, -1);  // over the bare panel, upwards
+  EXPECT_EQ(bar.Value(), 120);
+  test::TurnWheel(window, {250, 395}, 1, 8);  // over the reference pressure, a fine wheel
+  EXPECT_EQ(bar.Value(), 180);
+  test::TurnWheel(window, {250, 200}, 10);
+  EXPECT_EQ(bar.Value(), 400) << "no further than the bar's maximum";
+  EXPECT_EQ(PanelTop(), -400);
+  test::TurnWheel(window, {200, 300}, -1);  // over the empty list of activities
+  EXPECT_EQ(bar.Value(), 340);
+  // The bar's own arrow keeps its step of one pixel.
+  test::ClickArrowDown(bar);
+  EXPECT_EQ(bar.Value(), 341);
+  EXPECT_EQ(PanelTop(), -341);
+}
+
+TEST_F(ActivityPanel, TabIntoAFieldBelowTheWindowScrollsItIntoView) {
+  Enter(window, "dataEntry1", "300");
+  EXPECT_EQ(test::WalkFocus(1, Qt::Key_Tab), std::vector<std::string>{"dataEntry2"});
+  EXPECT_GT(bar.Value(), 0);
+  ExpectFocusInView(window, "the reference pressure");
+  // Every stop round the window, both ways.
+  ExpectTabKeepsTheFocusInView(window, 400, 11);
+  // A click into a field half in view leaves the panel where it is.
+  bar.SetValue(120);  // the reference pressure at 388 to 413
+  test::Type(window.editField("dataEntry2"), "1");
+  EXPECT_EQ(bar.Value(), 120);
 }
 
 }  // namespace
