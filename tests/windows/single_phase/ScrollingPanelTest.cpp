@@ -81,11 +81,9 @@ TEST_F(ActivityPanel, TheWheelScrollsThreeLinesANotchOverTheContentAndTheBar) {
 }
 
 TEST_F(ActivityPanel, TabIntoAFieldBelowTheWindowScrollsItIntoView) {
+  // From the temperature to the reference pressure (508 to 533), and on
+  // round every stop of the window, both ways.
   Enter(window, "dataEntry1", "300");
-  EXPECT_EQ(test::WalkFocus(1, Qt::Key_Tab), std::vector<std::string>{"dataEntry2"});
-  EXPECT_GT(bar.Value(), 0);
-  ExpectFocusInView(window, "the reference pressure");
-  // Every stop round the window, both ways.
   ExpectTabKeepsTheFocusInView(window, 400, 11);
   // A click into a field half in view leaves the panel where it is.
   bar.SetValue(120);  // the reference pressure at 388 to 413
