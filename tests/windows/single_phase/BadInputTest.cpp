@@ -283,9 +283,6 @@ TEST_F(BadInputTest, FiniteExtremesGiveNumbersOrNothing) {
       {"pressure at 1e-320 K: the attraction alone", Opener<PressureWindow>(),
        {"dataEntry=150", "dataEntry1=1e-320", "calculate"},
        [&](fw::Window& w) { EXPECT_TRUE(near(NumberOf(w, "Result"), -m.a / (150.0 * 150.0))); }},
-      {"pressure at 1e-110 K: the attraction alone", Opener<PressureWindow>(),
-       {"dataEntry=150", "dataEntry1=1e-110", "calculate"},
-       [&](fw::Window& w) { EXPECT_TRUE(near(NumberOf(w, "Result"), -m.a / (150.0 * 150.0))); }},
       {"pressure at a molar volume of 1e308: the ideal gas", Opener<PressureWindow>(),
        {"dataEntry=1e308", "dataEntry1=300", "calculate"},
        [&](fw::Window& w) { EXPECT_TRUE(near(NumberOf(w, "Result"), vdw::R * 300 / 1e308)); }},
@@ -326,9 +323,6 @@ TEST_F(BadInputTest, FiniteExtremesGiveNumbersOrNothing) {
          EXPECT_TRUE(vdw::Near(NumberOf(w, "Result"), m.b, 1e-9));
          EXPECT_GT(NumberOf(w, "DensityResult"), 0.0);
        }},
-      {"molar volume at 1e308 MPa", Opener<VolumeWindow>(),
-       {"dataEntry=1e308", "dataEntry1=300", "calculate", "Choice0", "Choice1", "Choice2"},
-       [&](fw::Window& w) { unformedRoots(w); }},
       {"fugacity at 1e-320 MPa: an unformed root is the molar volume 0", Opener<FugacityWindow>(),
        {"dataEntry=1e-320", "dataEntry1=300", "calculate"},
        [&](fw::Window& w) {
@@ -344,10 +338,6 @@ TEST_F(BadInputTest, FiniteExtremesGiveNumbersOrNothing) {
          EXPECT_EQ(cells(w, 1), (std::vector<std::string>{"", ""}));
          EXPECT_EQ(cells(w, 2), (std::vector<std::string>{"", ""}));
        }},
-      {"activity of pure real gases at a reference pressure of 1e-320", Opener<ActivityWindow>(),
-       {"dataEntry=5", "dataEntry1=300", "calculate", "Choice0", "StandardChoice1", "dataEntry2=1e-320",
-        "PushButton1"},
-       [&](fw::Window& w) { EXPECT_EQ(cells(w, 0), (std::vector<std::string>{"CO2", "CH4"})); }},
       {"isochore at a molar volume of 1e-320: density beyond the range, pressures 0",
        []() -> fw::Window& {
          PressureWindow& pressure = PressureWindow::Get();
