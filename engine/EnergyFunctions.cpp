@@ -19,8 +19,16 @@ bool validState(double bmix, double T, double V) { return bmix < V && 0 < T; }
 double excludedVolumeLog(double bmix, double V) { return std::log((V - bmix) / V); }
 
 // ln((0.1 V)/(x_i R T)): the gas's ideal entropy of volume and mixing with
-// respect to 0.1 MPa (0.1 MPa times V in cm3/mol is J/mol).
-double perGasLog(double xi, double T, double V) { return std::log((0.1 * V) / ((xi * R) * T)); }
+// respect to 0.1 MPa (0.1 MPa times V in cm3/mol is J/mol). Where the
+// quotient overflows to infinity or underflows to 0 (a temperature near 0 or
+// near the largest Doubles), the logarithm is formed from the logarithms of
+// its factors, which stay finite; so the per-gas term x_i R T ln(...) of A
+// and G is 0 where x_i R T underflows to 0, not 0 times infinity.
+double perGasLog(double xi, double T, double V) {
+  const double quotient = (0.1 * V) / ((xi * R) * T);
+  if (quotient != 0.0 && !std::isinf(quotient)) return std::log(quotient);
+  return (std::log(0.1) + std::log(V)) - (std::log(xi * R) + std::log(T));
+}
 
 // r - sum of (x_i R T) ln((0.1 V)/(x_i R T)) over the present gases.
 double subtractPerGasFreeEnergy(double r, const Composition& x, double T, double V) {

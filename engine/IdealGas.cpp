@@ -70,17 +70,24 @@ Terms enthalpyTerms(double T) {
           T * T * T * T * T / 5};
 }
 
+// A term whose coefficient is 0 is 0, also where its power of T overflows to
+// infinity or underflows to 0 (T near 0 or near the largest Doubles), which
+// would make it 0 times infinity or 0/0, a NaN. Elsewhere the sums keep the
+// bits they have with the term added: adding a zero changes no nonzero sum.
+double term(double c, double value) { return c == 0.0 ? 0.0 : value; }
+
 double heatCapacity(const Terms& c, double T) {
   double rootT = std::sqrt(T);
-  return c[0] + c[1] / rootT + c[2] / T + c[3] / std::pow(T, 2.0) + c[4] / std::pow(T, 3.0) +
-         c[5] * rootT + c[6] * T + c[7] * std::pow(T, 2.0) + c[8] * std::pow(T, 3.0) +
-         c[9] * std::pow(T, 4.0);
+  return c[0] + term(c[1], c[1] / rootT) + term(c[2], c[2] / T) +
+         term(c[3], c[3] / std::pow(T, 2.0)) + term(c[4], c[4] / std::pow(T, 3.0)) +
+         term(c[5], c[5] * rootT) + term(c[6], c[6] * T) + term(c[7], c[7] * std::pow(T, 2.0)) +
+         term(c[8], c[8] * std::pow(T, 3.0)) + term(c[9], c[9] * std::pow(T, 4.0));
 }
 
 // The integral from Tr to T, term by term, each as F_j(T) - F_j(Tr).
 double integral(const Terms& c, const Terms& atT, const Terms& atTr) {
   double p = 0.0;
-  for (int j = 0; j < NumTerms; ++j) p = p + c[j] * (atT[j] - atTr[j]);
+  for (int j = 0; j < NumTerms; ++j) p = p + term(c[j], c[j] * (atT[j] - atTr[j]));
   return p;
 }
 

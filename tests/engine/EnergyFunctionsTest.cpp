@@ -146,4 +146,28 @@ TEST_F(EnergyFunctions, AllZeroCompositionIsAnIdealGasWithoutSubstance) {
   EXPECT_EQ(Globals::Energy(x, T, V), -R * T);
 }
 
+// Near 0 K the per-gas term ln(0.1 V/(x_i R T)) is about 740 and x_i R T may
+// underflow: the entropy stays finite, and the free energies and the chemical
+// potential tend to their limits at T = 0, the ideal-gas enthalpy less the
+// attraction terms (a/V for A, 2a/V for G and for mu of a pure gas).
+TEST_F(EnergyFunctions, PerGasTermsStayFiniteNearZeroKelvin) {
+  const double T = 1e-320, V = 100;
+  const double bAr = pureB(8), aAr = pureA(8);
+  const long double S = static_cast<long double>(Globals::IdealGas(1, pureGas(8), T)) +
+                        R * std::log((V - bAr) / V) +
+                        R * (std::log(0.1L * V) - std::log(static_cast<long double>(R)) -
+                             std::log(static_cast<long double>(T)));
+  EXPECT_TRUE(relativelyNear(static_cast<double>(S), Globals::Entropy(pureGas(8), T, V), 1e-12));
+
+  const double Har = Globals::IdealGas(2, pureGas(8), T);
+  EXPECT_TRUE(relativelyNear(Har - 2 * aAr / V, Globals::ChemicalPotential(8, pureGas(8), T, V), 1e-12));
+
+  // Ethane at the 10^-12 grain: its x_i R T underflows to 0.
+  const Composition x = mixture({{8, 1 - 1e-12}, {10, 1e-12}});
+  const double a = std::pow((1 - 1e-12) * std::sqrt(aAr) + 1e-12 * std::sqrt(pureA(10)), 2);
+  const double Hig = Globals::IdealGas(2, x, T);
+  EXPECT_TRUE(relativelyNear(Hig - a / V, Globals::Helmholtz(x, T, V), 1e-12));
+  EXPECT_TRUE(relativelyNear(Hig - 2 * a / V, Globals::Gibbs(x, T, V), 1e-12));
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include "EngineTestSupport.h"
 
+#include <limits>
+
 namespace {
 
 using namespace enginetest;
@@ -84,6 +86,63 @@ TEST_F(IdealGas, FractionsAreWeightsWithoutAMixingTerm) {
     EXPECT_EQ(Globals::IdealGas(sel, Globals::Composition{}, T), 0.0);
   }
   for (int sel : {3, -1, 99}) EXPECT_EQ(Globals::IdealGas(sel, pureGas(0), T), 0.0);
+}
+
+// Closed forms for the two gases whose heat capacity has zero coefficients
+// in the terms that overflow or underflow first: argon (constant cp) and
+// ethane (a cubic in T), in long double from the tabulated coefficients.
+using Long = long double;
+constexpr Long kTr = 298.15L;
+
+Long ArgonCp(Long) { return 20.79L; }
+Long ArgonS(Long T) { return 154.84L + 20.79L * (std::log(T) - std::log(kTr)); }
+Long ArgonH(Long T) { return 20.79L * (T - kTr); }
+Long EthaneCp(Long T) { return 6.8598L + 0.172602L * T - 6.41256e-5L * T * T + 7.28e-9L * T * T * T; }
+Long EthaneS(Long T) {
+  return 229.492L + 6.8598L * (std::log(T) - std::log(kTr)) + 0.172602L * (T - kTr) -
+         6.41256e-5L * (T * T - kTr * kTr) / 2 + 7.28e-9L * (T * T * T - kTr * kTr * kTr) / 3;
+}
+Long EthaneH(Long T) {
+  return -84997.0L + 6.8598L * (T - kTr) + 0.172602L * (T * T - kTr * kTr) / 2 -
+         6.41256e-5L * (T * T * T - kTr * kTr * kTr) / 3 +
+         7.28e-9L * (T * T * T * T - kTr * kTr * kTr * kTr) / 4;
+}
+
+// Near 0 K and near the largest Doubles the powers of T of the other terms
+// overflow to infinity or underflow to 0; a term whose coefficient is 0
+// still contributes nothing.
+TEST_F(IdealGas, TermsWithAZeroCoefficientContributeNothingAtExtremeTemperatures) {
+  struct Row {
+    const char* name;
+    int gas, selector;
+    double T;
+    Long (*expected)(Long);
+  };
+  const Row rows[] = {
+      {"argon cp near 0 K", 8, 0, 1e-320, ArgonCp},
+      {"argon cp at 1e100 K", 8, 0, 1e100, ArgonCp},
+      {"argon S near 0 K", 8, 1, 1e-320, ArgonS},
+      {"argon S at 1e-110 K", 8, 1, 1e-110, ArgonS},
+      {"argon S at 1e100 K", 8, 1, 1e100, ArgonS},
+      {"argon H near 0 K", 8, 2, 1e-320, ArgonH},
+      {"argon H at 1e100 K", 8, 2, 1e100, ArgonH},
+      {"ethane cp at 1e-200 K", 10, 0, 1e-200, EthaneCp},
+      {"ethane S at 1e-110 K", 10, 1, 1e-110, EthaneS},
+      {"ethane S near 0 K", 10, 1, 1e-320, EthaneS},
+      {"ethane H at 1e-200 K", 10, 2, 1e-200, EthaneH},
+      {"ethane H near 0 K", 10, 2, 1e-320, EthaneH},
+  };
+  for (const Row& row : rows) {
+    const double expected = static_cast<double>(row.expected(row.T));
+    EXPECT_TRUE(relativelyNear(expected, Globals::IdealGas(row.selector, pureGas(row.gas), row.T), 1e-13))
+        << row.name;
+  }
+  // A mixture of the two is their weighted sum.
+  const double T = 1e-320;
+  EXPECT_TRUE(relativelyNear(static_cast<double>(0.25L * ArgonH(T) + 0.75L * EthaneH(T)),
+                             Globals::IdealGas(2, mixture({{8, 0.25}, {10, 0.75}}), T), 1e-13));
+  // A nonzero coefficient keeps the divergence of the fit: N2's T^-2 term.
+  EXPECT_EQ(H(2, 1e-320), -std::numeric_limits<double>::infinity());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "app/Pictures.h"
 #include "engine/Globals.h"
 #include "runtime/Runtime.h"
+#include "windows/shared/FiniteNumber.h"
 #include "windows/shared/ListRow.h"
 
 namespace {
@@ -55,12 +56,13 @@ void ChemPotWindow::EmptyResultList() { listBox("ListBox1").DeleteAllRows(); }
 
 // Every potential is computed before the first row is added. A gas counts
 // when its fraction is above 0, however small: the engine does not test the
-// gas's own fraction, so it is never asked about an absent gas.
+// gas's own fraction, so it is never asked about an absent gas. A potential
+// beyond the range of numbers leaves its cell empty.
 void ChemPotWindow::Evaluate(int k) {
   fw::ListBox& list = listBox("ListBox1");
   list.DeleteAllRows();
   const double V = shared::SolutionChooser::Root(k);
-  staticText("Result").SetText(rt::Str(V));
+  staticText("Result").SetText(shared::FiniteText(V));
   Globals::GasTable potential{};
   for (int i = 0; i < Globals::NumGases; ++i) {
     if (0.0 < Globals::fraction[i])
@@ -68,7 +70,7 @@ void ChemPotWindow::Evaluate(int k) {
     rt::RuntimeBackgroundTask();
   }
   for (int i = 0; i < Globals::NumGases; ++i) {
-    if (0.0 < Globals::fraction[i]) shared::AddListRow(list, {Globals::GasNames[i], rt::Str(potential[i])});
+    if (0.0 < Globals::fraction[i]) shared::AddListRow(list, {Globals::GasNames[i], shared::FiniteText(potential[i])});
     rt::RuntimeBackgroundTask();
   }
 }

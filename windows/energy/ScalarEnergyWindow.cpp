@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "runtime/Runtime.h"
+#include "windows/shared/FiniteNumber.h"
 
 namespace energy {
 
@@ -58,7 +58,7 @@ bool ScalarEnergyWindow::Defined(double V) const {
 
 void ScalarEnergyWindow::Evaluate(int k) {
   const double V = shared::SolutionChooser::Root(k);
-  staticText("Result").SetText(rt::Str(V));
+  staticText("Result").SetText(shared::FiniteText(V));
   if (!Defined(V)) {
     ShowValues("0", "0", "0");
     return;
@@ -66,7 +66,7 @@ void ScalarEnergyWindow::Evaluate(int k) {
   const double X = design_.function(Globals::fraction, Globals::TempKelvin, V);
   const double E = Globals::Excess(design_.excessSelector, Globals::fraction, Globals::TempKelvin,
                                    Globals::PresMPa, X);
-  ShowValues(rt::Str(X), rt::Str(X - E), rt::Str(E));
+  ShowValues(shared::FiniteText(X), shared::FiniteText(X - E), shared::FiniteText(E));
 }
 
 }  // namespace energy

@@ -42,8 +42,8 @@ class ScalarEnergyWindow : public EnergyFunctionWindow {
 
   void EmptyResultTexts() override;
   // `Result` := root k; for a root at which the function is defined, its
-  // value X, the ideal part X - E and the excess part E; elsewhere "0" in all
-  // three.
+  // value X, the ideal part X - E and the excess part E, each left empty
+  // when it is beyond the range of numbers; elsewhere "0" in all three.
   void Evaluate(int k) override;
 
  private:

@@ -1,9 +1,10 @@
 #include "windows/shared/SolutionChooser.h"
 
 #include <array>
+#include <optional>
 
 #include "engine/Globals.h"
-#include "runtime/Runtime.h"
+#include "windows/shared/FiniteNumber.h"
 
 namespace shared {
 
@@ -15,9 +16,12 @@ constexpr std::array<const char*, 3> kTexts = {"TextChoice0", "TextChoice1", "Te
 }  // namespace
 
 std::string RootText(double real, double imaginary) {
-  // Exact test: any imaginary part but 0 (a NaN included) is a complex root.
-  if (imaginary != 0.0) return rt::Str(real) + " and " + rt::Str(imaginary) + "\u00B7i";
-  return rt::Str(real);
+  const std::string re = FiniteText(real);
+  const std::string im = FiniteText(imaginary);
+  if (re.empty() || im.empty()) return "";
+  // Exact test: any imaginary part but 0 is a complex root.
+  if (imaginary != 0.0) return re + " and " + im + "\u00B7i";
+  return re;
 }
 
 SolutionChooser::SolutionChooser(fw::Window& window, const TemperatureSwitch& unit,
@@ -34,17 +38,27 @@ void SolutionChooser::Choice_Action(int k) {
 }
 
 void SolutionChooser::ListRoots(const Step& beforeRadiosOff, const Step& afterRadiosOff) {
-  unit_.Read(Globals::TempKelvin);
-  Globals::PresMPa = rt::Val(window_.editField("dataEntry").Text());
-  const Globals::RootArray roots =
-      Globals::Volume(Globals::fraction, Globals::TempKelvin, Globals::PresMPa);
+  double T = Globals::TempKelvin;
+  const bool temperature = unit_.Read(T);
+  const std::optional<double> P = FiniteEntry(window_.editField("dataEntry").Text());
+  const bool entered = temperature && P;
+  Globals::RootArray roots{};
+  if (entered) {
+    Globals::TempKelvin = T;
+    Globals::PresMPa = *P;
+    roots = Globals::Volume(Globals::fraction, Globals::TempKelvin, Globals::PresMPa);
+  }
   if (beforeRadiosOff) beforeRadiosOff();
   for (const char* choice : kChoices) window_.radioButton(choice).SetValue(false);
   if (afterRadiosOff) afterRadiosOff();
   for (int k = 0; k < 3; ++k) {
-    const bool complex = roots[1][k] != 0.0;
-    window_.staticText(kTexts[k]).SetText(RootText(roots[0][k], roots[1][k]));
-    Globals::MolarVolumes[k] = complex ? 0.0 : roots[0][k];
+    if (!entered) {
+      window_.staticText(kTexts[k]).SetText("");
+      continue;
+    }
+    const std::string text = RootText(roots[0][k], roots[1][k]);
+    window_.staticText(kTexts[k]).SetText(text);
+    Globals::MolarVolumes[k] = !text.empty() && roots[1][k] == 0.0 ? roots[0][k] : 0.0;
   }
 }
 

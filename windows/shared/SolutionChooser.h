@@ -17,7 +17,8 @@
 namespace shared {
 
 // The text of a root: its real part, or for a complex root the real part,
-// " and ", the imaginary part with its own sign and "·i".
+// " and ", the imaginary part with its own sign and "·i". A root with a part
+// that is not finite has no text (empty).
 std::string RootText(double real, double imaginary);
 
 class SolutionChooser {
@@ -34,8 +35,13 @@ class SolutionChooser {
   // The root listing: Globals::TempKelvin and Globals::PresMPa from the
   // entries, the roots of the cubic, `beforeRadiosOff` (windows that empty
   // their results before the radios), the root radios off, `afterRadiosOff`
-  // (further radios of the window), then each root's text and stored value.
-  // The window empties its own results after it returns.
+  // (further radios of the window), then each root's text and stored value;
+  // a root with a part that is not finite gets no text and is stored as 0,
+  // like a complex one. The window empties its own results after it returns.
+  //
+  // An entry that is no finite number refuses the listing: the shared state
+  // stays as it was, the steps and the radios go as above and every root
+  // text is emptied.
   void ListRoots(const Step& beforeRadiosOff = {}, const Step& afterRadiosOff = {});
 
   // "clear": the root texts emptied, then the root radios off. The shared

@@ -1,7 +1,9 @@
 #include "windows/shared/TemperatureSwitch.h"
 
+#include <limits>
+
 #include "engine/Globals.h"
-#include "runtime/Runtime.h"
+#include "windows/shared/FiniteNumber.h"
 
 namespace shared {
 
@@ -18,25 +20,31 @@ bool TemperatureSwitch::Celsius() const { return window_.radioButton("Celsius").
 void TemperatureSwitch::Kelvin_Action() {
   if (!Kelvin()) return;
   window_.staticText(unitLabel_).SetText("Kelvin");
-  if (variant_ == Variant::Result) window_.staticText(field_).SetText(rt::Str(Globals::TempKelvin));
+  if (variant_ == Variant::Result) window_.staticText(field_).SetText(FiniteText(Globals::TempKelvin));
 }
 
 void TemperatureSwitch::Celsius_Action() {
   if (!Celsius()) return;
   window_.staticText(unitLabel_).SetText("\u02DACelsius");
   if (variant_ == Variant::Result)
-    window_.staticText(field_).SetText(rt::Str(Globals::TempKelvin - kCelsiusOffset));
+    window_.staticText(field_).SetText(FiniteText(Globals::TempKelvin - kCelsiusOffset));
 }
 
-void TemperatureSwitch::Read(double& target) const {
-  if (Celsius()) target = rt::Val(window_.editField(field_).Text()) + kCelsiusOffset;
-  if (Kelvin()) target = rt::Val(window_.editField(field_).Text());
+bool TemperatureSwitch::Read(double& target) const {
+  const std::optional<double> entry = FiniteEntry(window_.editField(field_).Text());
+  if (!entry) {
+    target = std::numeric_limits<double>::quiet_NaN();
+    return false;
+  }
+  if (Celsius()) target = *entry + kCelsiusOffset;
+  if (Kelvin()) target = *entry;
+  return true;
 }
 
 void TemperatureSwitch::ShowResult() const {
   fw::StaticText& result = window_.staticText(field_);
-  if (Celsius()) result.SetText(rt::Str(Globals::TempKelvin - kCelsiusOffset));
-  if (Kelvin()) result.SetText(rt::Str(Globals::TempKelvin));
+  if (Celsius()) result.SetText(FiniteText(Globals::TempKelvin - kCelsiusOffset));
+  if (Kelvin()) result.SetText(FiniteText(Globals::TempKelvin));
 }
 
 void TemperatureSwitch::SelectKelvin() {

@@ -35,11 +35,15 @@ class TemperatureSwitch {
 
   // Input variant: the entry read into `target` (kelvin). With `Celsius` on,
   // the number plus 273.15; then, as a test of its own, with `Kelvin` on, the
-  // number itself. With neither on, `target` keeps its value.
-  void Read(double& target) const;
+  // number itself. With neither on, `target` keeps its value. An entry that
+  // is no finite number (FiniteEntry) is refused: the result is false and
+  // `target` becomes NaN, so that nothing computed from it is finite. A
+  // window that refuses the entry reads it into a local first.
+  bool Read(double& target) const;
 
   // Result variant: shows Globals::TempKelvin in the chosen unit (Celsius
-  // tested first, then Kelvin); with neither on, the result stays.
+  // tested first, then Kelvin); with neither on, the result stays. A
+  // temperature that is not finite leaves the result empty.
   void ShowResult() const;
 
   // Result variant: a calculation that shows its temperature in kelvin turns

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "runtime/Runtime.h"
+#include "windows/shared/FiniteNumber.h"
 #include "windows/shared/ListRow.h"
 
 namespace {
@@ -111,7 +112,9 @@ void ActivityWindow::calculate_Action() {
   listBox("ListBox1").DeleteAllRows();
 }
 
-void ActivityWindow::Choice_Action(int k) { staticText("Result").SetText(rt::Str(shared::SolutionChooser::Root(k))); }
+void ActivityWindow::Choice_Action(int k) {
+  staticText("Result").SetText(shared::FiniteText(shared::SolutionChooser::Root(k)));
+}
 
 // State 0 needs no reference pressure: the field shows a hint and stays
 // editable; states 1 and 2 empty it for the reference pressure.
@@ -133,11 +136,17 @@ void ActivityWindow::Clear_Action() {
 // The molar volume is the one that `Result` shows, with its digits; the
 // temperature and pressure are those of the shared state, whichever window
 // left them. The three standard states are separate tests; with none on,
-// the list shows the activities of the last run.
+// the list shows the activities of the last run. A reference pressure that
+// is no finite number, where a standard state needs one, leaves the list
+// empty and computes nothing; a value beyond the range of numbers leaves its
+// cell empty.
 void ActivityWindow::PushButton1_Action() {
   Globals::GasTable mixture{};
   fw::ListBox& list = listBox("ListBox1");
   list.DeleteAllRows();
+  const bool atReference = radioButton("StandardChoice1").Value() || radioButton("StandardChoice2").Value();
+  const std::optional<double> reference = shared::FiniteEntry(editField("dataEntry2").Text());
+  if (atReference && !reference) return;
   const double V = rt::Val(staticText("Result").Text());
   Globals::Fugacities(Globals::fraction, Globals::TempKelvin, Globals::PresMPa, V);
   for (int i = 0; i < Globals::NumGases; ++i) {
@@ -145,15 +154,14 @@ void ActivityWindow::PushButton1_Action() {
     rt::RuntimeBackgroundTask();
   }
   if (radioButton("StandardChoice0").Value()) PureRealGasActivities(mixture, Globals::PresMPa);
-  if (radioButton("StandardChoice1").Value())
-    PureRealGasActivities(mixture, rt::Val(editField("dataEntry2").Text()));
-  if (radioButton("StandardChoice2").Value())
-    IdealGasActivities(mixture, rt::Val(editField("dataEntry2").Text()));
+  if (radioButton("StandardChoice1").Value()) PureRealGasActivities(mixture, *reference);
+  if (radioButton("StandardChoice2").Value()) IdealGasActivities(mixture, *reference);
 
   const Globals::Composition& x = Globals::fraction;
   for (int i = 0; i < Globals::NumGases; ++i) {
     if (x[i] != 0.0)
-      shared::AddListRow(list, {Globals::GasNames[i], rt::Str(Globals::Activity[i]), rt::Str(Globals::Activity[i] / x[i])});
+      shared::AddListRow(list, {Globals::GasNames[i], shared::FiniteText(Globals::Activity[i]),
+                                shared::FiniteText(Globals::Activity[i] / x[i])});
     rt::RuntimeBackgroundTask();
   }
 }

@@ -2,6 +2,7 @@
 
 #include "engine/Globals.h"
 #include "runtime/Runtime.h"
+#include "windows/shared/FiniteNumber.h"
 #include "windows/shared/ListRow.h"
 
 namespace {
@@ -73,16 +74,18 @@ void FugacityWindow::calculate_Action() {
 }
 
 // At the stored root and at the temperature and pressure of the shared
-// state; one row per gas with a fraction above 0.
+// state; one row per gas with a fraction above 0. A value beyond the range of
+// numbers leaves its cell empty.
 void FugacityWindow::Choice_Action(int k) {
   fw::ListBox& list = listBox("ListBox1");
   list.DeleteAllRows();
   const double V = shared::SolutionChooser::Root(k);
-  staticText("Result").SetText(rt::Str(V));
+  staticText("Result").SetText(shared::FiniteText(V));
   Globals::Fugacities(Globals::fraction, Globals::TempKelvin, Globals::PresMPa, V);
   for (int i = 0; i < Globals::NumGases; ++i) {
     if (Globals::fraction[i] > 0.0)
-      shared::AddListRow(list, {Globals::GasNames[i], rt::Str(Globals::Fugacity[i]), rt::Str(Globals::Coefficient[i])});
+      shared::AddListRow(list, {Globals::GasNames[i], shared::FiniteText(Globals::Fugacity[i]),
+                                shared::FiniteText(Globals::Coefficient[i])});
     rt::RuntimeBackgroundTask();
   }
 }

@@ -7,6 +7,7 @@
 #include "engine/Globals.h"
 #include "runtime/Runtime.h"
 #include "runtime/TextFile.h"
+#include "windows/shared/FiniteNumber.h"
 #include "windows/shared/ListRow.h"
 #include "windows/shared/TemperatureSwitch.h"
 
@@ -111,31 +112,36 @@ Isochore::Isochore() : fw::Window(kWindow, kLayout) {
   onAction("Export", [this] { Export_Action(); });
 }
 
-// The volume and density from the shared state; the table is emptied.
+// The volume and density from the shared state; the table is emptied. A
+// density beyond the range of numbers (a volume near 0) is left empty.
 void Isochore::Event_Activate() {
   const double V = Globals::MolarVolumes[0];
-  staticText("ResultV").SetText(rt::Str(V));
-  staticText("ResultV1").SetText(rt::Str(Globals::Density(Globals::fraction, V)));
+  staticText("ResultV").SetText(shared::FiniteText(V));
+  staticText("ResultV1").SetText(shared::FiniteText(Globals::Density(Globals::fraction, V)));
   fw::ListBox& list = listBox("ListBox1");
   list.DeleteAllRows();
   list.SetHeading(0, "Temperature (\u02DAC)");
   list.SetHeading(1, "Pressure (MPa)");
 }
 
-// Each field at fault shows "put number" and the list keeps its rows. A
-// minimum is at fault below 0 K or when it is no number; a maximum when it
-// is not finite or not above the minimum; a step when it is not a finite
-// number above 0 or, with sound temperatures, when it no longer moves the
-// temperature or would make more than kMaxRows rows.
+// Each field at fault shows "put number" and the list keeps its rows. Every
+// field is at fault when it is no finite number; besides, a minimum below
+// 0 K, a maximum not above a minimum that is a number, and a step not above
+// 0 or, with sound temperatures, one that no longer moves the temperature or
+// would make more than kMaxRows rows. A pressure beyond the range of numbers
+// leaves its cell empty.
 void Isochore::calculate_Action() {
-  const double Tmin = rt::Val(editField("minimum").Text()) + kCelsiusOffset;
-  const double Tmax = rt::Val(editField("maximum").Text()) + kCelsiusOffset;
-  const double step = rt::Val(editField("interval").Text());
+  const std::optional<double> minimum = shared::FiniteEntry(editField("minimum").Text());
+  const std::optional<double> maximum = shared::FiniteEntry(editField("maximum").Text());
+  const std::optional<double> interval = shared::FiniteEntry(editField("interval").Text());
+  const double Tmin = minimum.value_or(0.0) + kCelsiusOffset;
+  const double Tmax = maximum.value_or(0.0) + kCelsiusOffset;
+  const double step = interval.value_or(0.0);
   const Stepping stepping{Tmin - step, step, Tmax};
 
-  const bool minimumOk = Tmin >= 0.0 && !std::isinf(Tmin);
-  const bool maximumOk = std::isfinite(Tmax) && (std::isnan(Tmin) || Tmax > Tmin);
-  bool stepOk = step > 0.0 && std::isfinite(step);
+  const bool minimumOk = minimum && Tmin >= 0.0;
+  const bool maximumOk = maximum && (!minimum || Tmax > Tmin);
+  bool stepOk = interval && step > 0.0;
   if (stepOk && minimumOk && maximumOk) stepOk = Simulate(stepping) == Run::Ends;
   if (!minimumOk) editField("minimum").SetText(kRefused);
   if (!maximumOk) editField("maximum").SetText(kRefused);
@@ -147,7 +153,7 @@ void Isochore::calculate_Action() {
   list.DeleteAllRows();
   ForEachTemperature(stepping, [&](double T) {
     const double P = Globals::Pressure(Globals::fraction, T, V);
-    shared::AddListRow(list, {rt::Str(T - kCelsiusOffset), rt::Str(P)});
+    shared::AddListRow(list, {shared::FiniteText(T - kCelsiusOffset), shared::FiniteText(P)});
   });
 }
 

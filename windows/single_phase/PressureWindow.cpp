@@ -1,7 +1,7 @@
 #include "windows/single_phase/PressureWindow.h"
 
 #include "engine/Globals.h"
-#include "runtime/Runtime.h"
+#include "windows/shared/FiniteNumber.h"
 #include "windows/single_phase/Isochore.h"
 
 namespace {
@@ -45,13 +45,19 @@ PressureWindow::PressureWindow() : fw::Window(kWindow, kLayout) {
 }
 
 // Writes element 0 of the shared molar volumes (for the isochore window), but
-// neither the shared temperature nor the pressure.
+// neither the shared temperature nor the pressure. An entry that is no finite
+// number leaves the result empty and the shared state as it was; so does a
+// pressure beyond the range of numbers.
 void PressureWindow::calculate_Action() {
   double T = 0.0;
-  unit_.Read(T);
-  const double V = rt::Val(editField("dataEntry").Text());
-  Globals::MolarVolumes[0] = V;
-  staticText("Result").SetText(rt::Str(Globals::Pressure(Globals::fraction, T, V)));
+  const bool temperature = unit_.Read(T);
+  const std::optional<double> V = shared::FiniteEntry(editField("dataEntry").Text());
+  if (!temperature || !V) {
+    staticText("Result").SetText("");
+    return;
+  }
+  Globals::MolarVolumes[0] = *V;
+  staticText("Result").SetText(shared::FiniteText(Globals::Pressure(Globals::fraction, T, *V)));
 }
 
 void PressureWindow::Clear_Action() {

@@ -1,7 +1,7 @@
 #include "windows/single_phase/TemperatureWindow.h"
 
 #include "engine/Globals.h"
-#include "runtime/Runtime.h"
+#include "windows/shared/FiniteNumber.h"
 
 namespace {
 
@@ -43,11 +43,19 @@ TemperatureWindow::TemperatureWindow() : fw::Window(kWindow, kLayout) {
 }
 
 // Stores the temperature in kelvin whatever the unit, then shows it in the
-// chosen one.
+// chosen one. An entry that is no finite number, or a temperature beyond the
+// range of numbers, leaves the result empty and the shared temperature as it
+// was.
 void TemperatureWindow::calculate_Action() {
-  const double V = rt::Val(editField("dataEntry").Text());
-  const double P = rt::Val(editField("dataEntry1").Text());
-  Globals::TempKelvin = Globals::Temperature(Globals::fraction, P, V);
+  const std::optional<double> V = shared::FiniteEntry(editField("dataEntry").Text());
+  const std::optional<double> P = shared::FiniteEntry(editField("dataEntry1").Text());
+  const std::optional<double> T =
+      V && P ? shared::Finite(Globals::Temperature(Globals::fraction, *P, *V)) : std::nullopt;
+  if (!T) {
+    staticText("Result").SetText("");
+    return;
+  }
+  Globals::TempKelvin = *T;
   unit_.ShowResult();
 }
 

@@ -1,7 +1,7 @@
 #include "windows/single_phase/VolumeWindow.h"
 
 #include "engine/Globals.h"
-#include "runtime/Runtime.h"
+#include "windows/shared/FiniteNumber.h"
 
 namespace {
 
@@ -74,17 +74,18 @@ void VolumeWindow::ClearResults() {
 
 // Evaluated at the stored root and at the temperature and pressure of the
 // shared state, whichever window left them. A complex root is stored as 0.
+// A value beyond the range of numbers is left empty.
 void VolumeWindow::Choice_Action(int k) {
   const double V = shared::SolutionChooser::Root(k);
-  staticText("Result").SetText(rt::Str(V));
+  staticText("Result").SetText(shared::FiniteText(V));
   if (V != 0.0) {
     Globals::Vexcess = Globals::Excess(0, Globals::fraction, Globals::TempKelvin, Globals::PresMPa, V);
-    staticText("DensityResult").SetText(rt::Str(Globals::Density(Globals::fraction, V)));
+    staticText("DensityResult").SetText(shared::FiniteText(Globals::Density(Globals::fraction, V)));
   } else {
     Globals::Vexcess = 0.0;
     staticText("DensityResult").SetText("0");
   }
-  staticText("ExcessVol").SetText(rt::Str(Globals::Vexcess));
+  staticText("ExcessVol").SetText(shared::FiniteText(Globals::Vexcess));
 }
 
 void VolumeWindow::Clear_Action() {

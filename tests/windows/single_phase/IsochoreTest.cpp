@@ -201,7 +201,8 @@ TEST_F(IsochoreTest, EntriesThatWouldNeverEndOrFloodTheListAreRefusedAtOnce) {
       {"0", "1e9", "0.001", false, false, true},   // 10^12 rows
       {"0", "10000", "1", false, false, true},     // 10,001 rows
       {"nan", "100", "1", true, false, false},
-      {"inf", "100", "1", true, true, false},
+      {"inf", "100", "1", true, false, false},  // no number to compare the maximum with
+      {"-inf", "100", "1", true, false, false},
       {"0", "nan", "1", false, true, false},
       {"0", "100", "nan", false, false, true},
       {"0", "100", "-5", false, false, true},
