@@ -1,11 +1,10 @@
 // Both two-phase windows driven over random fluids of 1 to 11 gases, over
 // temperatures from a third of the fluid's pseudo-critical temperature to
 // above it, given pressures, typed starts and bulk molar volumes: whatever a
-// run shows as a solution is one by the reference, its molar volumes roots
-// of the isotherm at the pressure shown and every fugacity the same in both
-// phases.
+// run shows as a solution is one by the reference.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 #include <string>
@@ -44,29 +43,6 @@ class EquilibriumDriverTest : public WindowTest {
   struct Counts {
     int solutions = 0, trivial = 0, none = 0, other = 0;
   };
-
-  // A shown solution at T and P: each listed molar volume a root of its
-  // phase's isotherm at P, and every gas of the fluid of the same fugacity in
-  // both phases (to the window's 1e-9 and the 10^-12 grain at which the
-  // bubble-dew point window holds its phases, with a little to spare).
-  static void ExpectEquilibrium(fw::Window& window, double T, double P, const std::string& what) {
-    const Globals::Composition x = ListValues(window, "ListBoxPhaseX1"), y = ListValues(window, "ListBoxPhaseY1");
-    const double Vx = ValueOf(window, "ListBoxVmX"), Vy = ValueOf(window, "ListBoxVmY");
-    const auto& ref = vdwref::Gases();
-    // A liquid's pressure is the small difference of R T / (V - b) and
-    // a / V^2: it is known to a part in 10^9 of those terms.
-    for (const auto& [c, V] : {std::pair{x, Vx}, std::pair{y, Vy}}) {
-      const double a = ref.aMix(c), b = ref.bMix(c);
-      EXPECT_NEAR(vdwref::Pressure(a, b, T, V), P, 1e-9 * (vdwref::kR * T / (V - b) + a / (V * V))) << what;
-    }
-    for (int gas = 0; gas < Globals::NumGases; ++gas) {
-      if (!(Globals::fraction[gas] > 0)) continue;
-      const double fx = vdwref::Fugacity(x, gas, T, Vx), fy = vdwref::Fugacity(y, gas, T, Vy);
-      const double phiP = std::max(std::exp(double(vdwref::LnPhi(x, gas, T, Vx))) * vdwref::Pressure(ref.aMix(x), ref.bMix(x), T, Vx),
-                                   std::exp(double(vdwref::LnPhi(y, gas, T, Vy))) * vdwref::Pressure(ref.aMix(y), ref.bMix(y), T, Vy));
-      EXPECT_NEAR(fx, fy, 1.1e-9 * std::max(fx, fy) + 3e-12 * phiP) << what << " " << Globals::GasNames[gas];
-    }
-  }
 
   static void Count(const std::string& status, Counts& counts) {
     if (StartsWith(status, "Solution after")) ++counts.solutions;

@@ -79,11 +79,14 @@ inline Real LnPhi(const Globals::Composition& x, int i, Real T, Real V) {
   return f.b[i] / (V - bm) - std::log(P * (V - bm) / (kR * T)) - 2 * s / (kR * T * V);
 }
 
-// The fugacity x_i phi_i P of gas i (MPa).
-inline Real Fugacity(const Globals::Composition& x, int i, Real T, Real V) {
+// phi_i P of gas i (MPa), its fugacity per unit of its fraction.
+inline Real PhiP(const Globals::Composition& x, int i, Real T, Real V) {
   const Fluid& f = Gases();
-  return x[i] * std::exp(LnPhi(x, i, T, V)) * Pressure(f.aMix(x), f.bMix(x), T, V);
+  return std::exp(LnPhi(x, i, T, V)) * Pressure(f.aMix(x), f.bMix(x), T, V);
 }
+
+// The fugacity x_i phi_i P of gas i (MPa).
+inline Real Fugacity(const Globals::Composition& x, int i, Real T, Real V) { return x[i] * PhiP(x, i, T, V); }
 
 inline Globals::Composition Pure(int gas) {
   Globals::Composition x{};
@@ -133,105 +136,6 @@ inline Real SaturationTemperature(int gas, Real P) {
     (SaturationPressure(gas, m) > P ? hi : lo) = m;
   }
   return (lo + hi) / 2;
-}
-
-// A homogenization point: the pressure at which the fluid z at T, as the
-// liquid-like phase X (bubble point) or the vapour-like phase Y (dew point),
-// coexists with an incipient phase of the same fugacities.
-struct Homogenization {
-  Real P = 0;
-  std::vector<Real> other;  // the incipient phase, by gas index
-  bool converged = false;
-};
-
-// Newton's method on ln K_i of the present gases and ln P: ln f_i of phase X
-// (its smallest root) equals ln f_i of phase Y (its largest root), and the
-// incipient phase's fractions sum to 1. Started from a nearby state.
-inline Homogenization HomogenizationPoint(const Globals::Composition& z, Real T, bool bubble, Real P0,
-                                          const Globals::Composition& other0) {
-  std::vector<int> present;
-  for (int i = 0; i < Globals::NumGases; ++i)
-    if (z[i] > 0) present.push_back(i);
-  const std::size_t n = present.size();
-  std::vector<Real> u(n + 1);
-  for (std::size_t k = 0; k < n; ++k) {
-    const int i = present[k];
-    u[k] = bubble ? std::log(Real(other0[i]) / z[i]) : std::log(z[i] / Real(other0[i]));
-  }
-  u[n] = std::log(P0);
-  // The phase at P with the smallest (phase X) or largest (phase Y) root.
-  const auto lnFugacities = [&](const std::vector<Real>& x, Real P, bool phaseX, std::vector<Real>& lnf) {
-    const Fluid& f = Gases();
-    Real am = 0, bm = 0;
-    for (std::size_t k = 0; k < n; ++k)
-      for (std::size_t l = 0; l < n; ++l) am += x[k] * x[l] * std::sqrt(f.a[present[k]] * f.a[present[l]]);
-    for (std::size_t k = 0; k < n; ++k) bm += x[k] * f.b[present[k]];
-    const auto roots = Roots(am, bm, T, P);
-    if (roots.empty()) return false;
-    const Real V = phaseX ? roots.front() : roots.back();
-    for (std::size_t k = 0; k < n; ++k) {
-      Real s = 0;
-      for (std::size_t l = 0; l < n; ++l) s += x[l] * std::sqrt(f.a[present[k]] * f.a[present[l]]);
-      lnf[k] = std::log(x[k]) + std::log(kR * T / (V - bm)) + f.b[present[k]] / (V - bm) - 2 * s / (kR * T * V);
-    }
-    return true;
-  };
-  const auto residual = [&](const std::vector<Real>& v, std::vector<Real>& r) {
-    std::vector<Real> x(n), y(n), lnfx(n), lnfy(n);
-    Real sum = 0;
-    for (std::size_t k = 0; k < n; ++k) {
-      const Real zk = z[present[k]], K = std::exp(v[k]);
-      x[k] = bubble ? zk : zk / K;
-      y[k] = bubble ? K * zk : zk;
-      sum += bubble ? y[k] : x[k];
-    }
-    const Real P = std::exp(v[n]);
-    if (!lnFugacities(x, P, true, lnfx) || !lnFugacities(y, P, false, lnfy)) return false;
-    for (std::size_t k = 0; k < n; ++k) r[k] = lnfx[k] - lnfy[k];
-    r[n] = sum - 1;
-    return true;
-  };
-  Homogenization result;
-  std::vector<Real> r(n + 1), rh(n + 1);
-  for (int iteration = 0; iteration < 60; ++iteration) {
-    if (!residual(u, r)) return result;
-    Real norm = 0;
-    for (Real e : r) norm = std::max(norm, std::fabs(e));
-    if (norm < 1e-16L) {
-      result.converged = true;
-      break;
-    }
-    // The Jacobian by central differences, then Gaussian elimination.
-    std::vector<std::vector<Real>> J(n + 1, std::vector<Real>(n + 2));
-    for (std::size_t c = 0; c <= n; ++c) {
-      const Real h = 1e-7L;
-      std::vector<Real> up = u, down = u, rd(n + 1);
-      up[c] += h;
-      down[c] -= h;
-      if (!residual(up, rh) || !residual(down, rd)) return result;
-      for (std::size_t e = 0; e <= n; ++e) J[e][c] = (rh[e] - rd[e]) / (2 * h);
-    }
-    for (std::size_t e = 0; e <= n; ++e) J[e][n + 1] = -r[e];
-    for (std::size_t c = 0; c <= n; ++c) {
-      std::size_t pivot = c;
-      for (std::size_t e = c + 1; e <= n; ++e)
-        if (std::fabs(J[e][c]) > std::fabs(J[pivot][c])) pivot = e;
-      std::swap(J[c], J[pivot]);
-      for (std::size_t e = 0; e <= n; ++e) {
-        if (e == c) continue;
-        const Real m = J[e][c] / J[c][c];
-        for (std::size_t d = c; d <= n + 1; ++d) J[e][d] -= m * J[c][d];
-      }
-    }
-    for (std::size_t c = 0; c <= n; ++c) u[c] += J[c][n + 1] / J[c][c];
-  }
-  result.P = std::exp(u[n]);
-  result.other.assign(Globals::NumGases, 0);
-  for (std::size_t k = 0; k < n; ++k) {
-    const Real zk = z[present[k]], K = std::exp(u[k]);
-    result.other[present[k]] = bubble ? K * zk : zk / K;
-  }
-  return result;
 }
 
 }  // namespace vdwref
