@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <limits>
 
 #include "app/Pictures.h"
 #include "app/Start3Window.h"
@@ -62,16 +61,13 @@ std::int64_t sumOfIntegerFractions() {
   return rt::SumInt64(Globals::IntegerFraction);
 }
 
-// True when the stored integers add up to exactly 10^12 with none of them
-// saturated and no partial sum overflowing. The saturating sum alone can come
-// out at 10^12 by chance: 1e308, -1e308 and 1.000000000001 give
-// max + min + (10^12 + 1) = 10^12.
-bool integerFractionsAddUpToOne() {
-  constexpr std::int64_t kHighest = std::numeric_limits<std::int64_t>::max();
-  constexpr std::int64_t kLowest = std::numeric_limits<std::int64_t>::min();
+// True when the stored integers make a fluid: none below 0 (a mole fraction
+// has no meaning there), no partial sum overflowing, and a total of exactly
+// 10^12. An entry too large for 64 bits saturates, far above that total.
+bool integerFractionsMakeAFluid() {
   std::int64_t sum = 0;
   for (std::int64_t part : Globals::IntegerFraction) {
-    if (part == kHighest || part == kLowest) return false;  // the entry did not fit
+    if (part < 0) return false;
     if (__builtin_add_overflow(sum, part, &sum)) return false;
     rt::RuntimeBackgroundTask();
   }
@@ -89,17 +85,23 @@ Start2Window::Start2Window() : fw::Window(kWindow, kLayout) {
 }
 
 // Each field stores its fraction at the 10^-12 grain and shows the sum of all
-// eleven stored integers, whoever wrote them.
+// eleven stored integers.
 void Start2Window::GasField_TextChange(int gas) {
-  double value = rt::Val(editField(kGasFields[gas]).Text());
-  Globals::IntegerFraction[gas] = rt::ToInt64(static_cast<double>(Globals::PrecisionFactor) * value);
+  StoreField(gas);
   double sum = static_cast<double>(sumOfIntegerFractions());
   staticText("Sum").SetText(rt::Str(sum / static_cast<double>(Globals::PrecisionFactor)));
 }
 
-// Checks and copies the stored integers, not the texts of the fields.
+void Start2Window::StoreField(int gas) {
+  double value = rt::Val(editField(kGasFields[gas]).Text());
+  Globals::IntegerFraction[gas] = rt::ToInt64(static_cast<double>(Globals::PrecisionFactor) * value);
+}
+
+// Takes the fluid that the fields show: each is stored again, then checked
+// and copied.
 void Start2Window::continue2_Action() {
-  if (!integerFractionsAddUpToOne()) {
+  for (int gas = 0; gas < Globals::NumGases; ++gas) StoreField(gas);
+  if (!integerFractionsMakeAFluid()) {
     staticText("Sum").SetText("adjust fractions!");
     return;
   }

@@ -37,7 +37,7 @@ extern GasTable Activity;     // activities, dimensionless
 extern GasTable K_liq_vap;    // y_i / x_i
 extern Composition xgas;      // phase X, liquid-like
 extern Composition ygas;      // phase Y, vapour-like
-extern std::array<std::int64_t, NumGases> IntegerFraction;  // fractions x 10^12
+extern std::array<std::int64_t, NumGases> IntegerFraction;  // the fluid window's fractions x 10^12
 extern std::int64_t PrecisionFactor;                        // 10^12
 extern double TempKelvin;     // K
 extern double PresMPa;        // MPa
@@ -111,8 +111,8 @@ double RaoultPressure(const Composition& x, double T, int mode);
 GasTable WilsonDistribution(double T, double P);
 // Quantises x to the 10^-12 grain and, unless the integers sum to exactly
 // PrecisionFactor, rescales x in place to a unit sum. Returns the total before
-// rescaling (dimensionless, 10^12 units count as 1). Writes IntegerFraction
-// (all eleven, the scaled fractions of x) and the caller's x.
+// rescaling (dimensionless, 10^12 units count as 1). Writes only the caller's
+// x: the integers are its own, not IntegerFraction.
 double Normaliser(Composition& x);
 
 // ------------------------------------------------------- energy functions

@@ -2,7 +2,9 @@
 // pressures, Wilson K-values, and the normalisation of a phase composition at
 // the 10^-12 grain.
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 
 #include "engine/FixedPoint.h"
 #include "engine/Globals.h"
@@ -40,16 +42,18 @@ GasTable WilsonDistribution(double T, double P) {
   return K;
 }
 
-// Quantises x to the 10^-12 grain in IntegerFraction and, unless the integers
+// Quantises x to the 10^-12 grain in integers of its own and, unless they
 // already sum to 10^12, rescales x in place to a unit sum. Returns the total
 // before rescaling. The conversion and the sum saturate, so even the huge
-// fractions of an extreme phase split stay well defined.
+// fractions of an extreme phase split stay well defined. The fluid's integers
+// (IntegerFraction) belong to the fluid window and are left alone.
 double Normaliser(Composition& x) {
-  for (int i = 0; i < NumGases; ++i) IntegerFraction[i] = scaledFraction(x[i]);
-  const std::int64_t sum = rt::SumInt64(IntegerFraction);
+  std::array<std::int64_t, NumGases> scaled;
+  for (int i = 0; i < NumGases; ++i) scaled[i] = scaledFraction(x[i]);
+  const std::int64_t sum = rt::SumInt64(scaled);
   if (sum != PrecisionFactor) {
     for (int i = 0; i < NumGases; ++i) {
-      x[i] = static_cast<double>(IntegerFraction[i]) / static_cast<double>(sum);
+      x[i] = static_cast<double>(scaled[i]) / static_cast<double>(sum);
       rt::RuntimeBackgroundTask();
     }
   }

@@ -187,15 +187,14 @@ void BubbleDewPoint::FirstApproach_Action() {
   staticText("ResultText").SetText("");
   const int s = SplitMode();
   ResetCaptions();
+  ReadGiven();
   if (radioButton("RadioButtonTh").Value()) {
-    unit_.Read(Globals::TempKelvin);
     Globals::PresMPa = Globals::RaoultPressure(Globals::fraction, Globals::TempKelvin, s);
     editField("dataEntry2").SetText(rt::Str(Globals::PresMPa));
   }
   if (radioButton("RadioButtonPh").Value()) {
     Globals::TempKelvin = kStartTemperature;
     editField("dataEntry2").SetText(rt::Str(Globals::TempKelvin));
-    Globals::PresMPa = rt::Val(editField("dataEntryPh").Text());
   }
   Globals::K_liq_vap = Globals::WilsonDistribution(Globals::TempKelvin, Globals::PresMPa);
   for (int i = 0; i < Globals::NumGases; ++i) {
@@ -208,12 +207,20 @@ void BubbleDewPoint::FirstApproach_Action() {
   EmptyResults();
 }
 
-// Iterates from the start value in `dataEntry2`, the given condition of the
-// last first approach (in the shared state) and the phases in
-// Globals::xgas and Globals::ygas, which it updates in every pass.
+// The given condition as the first approach reads it from its field, stored
+// in the shared state.
+void BubbleDewPoint::ReadGiven() {
+  if (radioButton("RadioButtonTh").Value()) unit_.Read(Globals::TempKelvin);
+  if (radioButton("RadioButtonPh").Value()) Globals::PresMPa = rt::Val(editField("dataEntryPh").Text());
+}
+
+// Iterates from the start value in `dataEntry2`, the given condition in its
+// field and the phases in Globals::xgas and Globals::ygas, which it updates
+// in every pass, until the two phases are in equilibrium.
 void BubbleDewPoint::calculate_Action() {
   const bool temperatureGiven = radioButton("RadioButtonTh").Value();
   const bool pressureGiven = radioButton("RadioButtonPh").Value();
+  ReadGiven();
   double T = 0.0, P = 0.0, X0 = 0.0;
   if (temperatureGiven) {
     T = Globals::TempKelvin;
@@ -233,10 +240,11 @@ void BubbleDewPoint::calculate_Action() {
   if (temperatureGiven) start.Xprev = 0.9 * X0, start.Xcur = X0;
   if (pressureGiven) start.Xprev = X0 - 10, start.Xcur = X0;
 
-  phase::PhasePair phases;
+  phase::PhasePair phases;  // of the pass, at the compositions it started from
+  phase::PhasePair shown;   // at the compositions the pass left
   const fw::RadioButton& solvePressure = radioButton("RadioButtonTh");
   const fw::RadioButton& solveTemperature = radioButton("RadioButtonPh");
-  const phase::SecantRun run = phase::HalfSecant(start, [&](double X) {
+  const auto pass = [&](double X) {
     if (solvePressure.Value()) P = X;
     if (solveTemperature.Value()) T = X;
     phases.Evaluate(Globals::xgas, Globals::ygas, T, P);
@@ -248,14 +256,17 @@ void BubbleDewPoint::calculate_Action() {
     const double totalX = Globals::Normaliser(Globals::xgas);
     const double totalY = Globals::Normaliser(Globals::ygas);
     return totalX - totalY;
-  });
+  };
+  const auto equilibrium = [&] { return shown.EvaluateEquilibrium(Globals::xgas, Globals::ygas, T, P); };
+  const phase::SecantRun run = phase::HalfSecant(start, pass, equilibrium);
+  shown.Evaluate(Globals::xgas, Globals::ygas, T, P);  // what is shown belongs together
 
   staticText("Answer").SetText(rt::Str(run.X));
-  phase::ShowPhases(*this, Globals::xgas, Globals::ygas, phases, P);
+  phase::ShowPhases(*this, Globals::xgas, Globals::ygas, shown, P);
 
   // The phase with the smaller molar volume is marked as the solution.
   const auto marks = [&] {
-    const double Vx = phases.Vx, Vy = phases.Vy;
+    const double Vx = shown.Vx, Vy = shown.Vy;
     if (radioButton("Liquid1").Value()) {
       staticText("PhaseX1").SetText(Vx < Vy ? "Phase X, solution" : "Phase X");
       staticText("PhaseY1").SetText(Vy < Vx ? "Phase Y, solution" : "Phase Y");
@@ -266,6 +277,6 @@ void BubbleDewPoint::calculate_Action() {
     }
   };
   phase::EndReport(staticText("ResultText"),
-                   {run, Globals::xgas, Globals::ygas, phases.Vx, phases.Vy},
+                   {run, Globals::xgas, Globals::ygas, shown.Vx, shown.Vy},
                    {.marks = marks, .captionReset = [this] { ResetCaptions(); }});
 }

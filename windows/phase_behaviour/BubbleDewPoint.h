@@ -30,6 +30,7 @@ class BubbleDewPoint : public fw::Window {
  private:
   // 0: the fluid is phase X; 1 (" Vapour"): the fluid is phase Y.
   int SplitMode();
+  void ReadGiven();
   void SetSought(const char* name, const char* unit);
   void ShowModePicture(const char* radio, const char* own, const char* other);
   void ResetCaptions();

@@ -45,7 +45,7 @@ bool LooksTrivial(const Outcome& o) {
 
 }  // namespace
 
-SecantRun HalfSecant(const SecantStart& start, const Pass& pass) {
+SecantRun HalfSecant(const SecantStart& start, const Pass& pass, const Equilibrium& equilibrium) {
   double Xprev = start.Xprev, Xcur = start.Xcur;
   double Fprev = start.Fprev, Fcur = start.Fcur;
   double step = (Xcur - Xprev) / 2;
@@ -54,15 +54,20 @@ SecantRun HalfSecant(const SecantStart& start, const Pass& pass) {
   while (k <= kPassLimit) {
     run.reported = k;
     step = Step(Xprev, Xcur, Fprev, Fcur, step);
-    Xprev = Xcur;
-    Fprev = Fcur;
-    Xcur = Xcur + step;
+    double Xnext = Xcur + step;
     // A step to 0 or below halves the previous X instead.
-    if (!(Xcur > 0)) Xcur = (Xcur - step) / 2;
+    if (!(Xnext > 0)) Xnext = (Xnext - step) / 2;
+    // A pass that leaves X where it was keeps the last other X as the far
+    // end of the secant, which would otherwise have no slope and no step.
+    if (Xnext != Xcur) {
+      Xprev = Xcur;
+      Fprev = Fcur;
+    }
+    Xcur = Xnext;
     Fcur = pass(Xcur);
     if (std::fabs(step) > kStepLimit) {
       k = kFailure;
-    } else if (std::fabs(step / Xcur) < kRelativeStep || Fcur == 0) {
+    } else if ((std::fabs(step / Xcur) < kRelativeStep || Fcur == 0) && (!equilibrium || equilibrium())) {
       k = kSuccess;
     }
     rt::RuntimeBackgroundTask();

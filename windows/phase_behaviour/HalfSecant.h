@@ -44,7 +44,13 @@ struct SecantRun {
 // evaluates both phases, updates its compositions and returns the balance.
 using Pass = std::function<double(double X)>;
 
-SecantRun HalfSecant(const SecantStart& start, const Pass& pass);
+// Whether the phases that the last pass left are in equilibrium at its X.
+using Equilibrium = std::function<bool()>;
+
+// A small step or a zero balance stops the run only when `equilibrium` (if
+// given) agrees: near a critical point the balance and the steps of X become
+// small while the compositions still move, and the passes go on.
+SecantRun HalfSecant(const SecantStart& start, const Pass& pass, const Equilibrium& equilibrium = {});
 
 // What the status line judges: the run, the last phase compositions and the
 // molar volumes of the last pass.
@@ -58,8 +64,9 @@ struct Outcome {
 // The stop rules also fire for runs that solved nothing: a step that
 // collapses X to 0, where the engine's neutral values balance exactly, or a
 // root that is no molar volume of its phase. A run is a solution only when it
-// stopped with X above 0, |F| at most 1e-9 and each phase's molar volume
-// finite and above the co-volume of that phase.
+// stopped (in equilibrium, where the window checks it) with X above 0, |F| at
+// most 1e-9 and each phase's molar volume finite and above the co-volume of
+// that phase.
 bool IsSolution(const Outcome& outcome);
 
 struct ReportSteps {

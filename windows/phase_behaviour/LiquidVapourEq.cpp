@@ -112,12 +112,10 @@ phase::SplitSums SplitBulk(const Composition& z, double s, Composition& x, Compo
 // equal phase volumes it does not apply: n is 0.5 and beta stays.
 struct Lever {
   double beta = 0.0;
-  bool applied = false;
 
   double Share(double Vb, double Vx, double Vy) {
     double n = 0.5;
-    applied = Vb > 0.0 && Vx - Vy != 0.0;
-    if (applied) {
+    if (Vb > 0.0 && Vx - Vy != 0.0) {
       beta = (Vy * (Vb - Vx)) / (Vb * (Vy - Vx));
       n = (beta * Vx) / (Vy + beta * (Vx - Vy));
     }
@@ -193,31 +191,37 @@ void LiquidVapourEq::calculate_Action() {
   phase::DivideBySums(x, y, sums);
 
   Lever lever{.beta = beta0};
-  phase::PhasePair phases;
+  phase::PhasePair phases;  // of the pass, at the compositions it started from
+  phase::PhasePair shown;   // at the compositions the pass left
+  double P = 0.0;
+  const auto pass = [&](double X) {
+    P = X;
+    phases.Evaluate(x, y, T, P);
+    for (int i = 0; i < Globals::NumGases; ++i) {
+      Globals::K_liq_vap[i] = phases.K(i);
+      rt::RuntimeBackgroundTask();
+    }
+    const double n = lever.Share(Vb, phases.Vx, phases.Vy);
+    sums = SplitBulk(z, n, x, y, true);
+    phase::DivideBySums(x, y, sums);
+    return sums.Sx - sums.Sy;
+  };
+  const auto equilibrium = [&] { return shown.EvaluateEquilibrium(x, y, T, P); };
   const phase::SecantRun run =
-      phase::HalfSecant({.Xprev = 0.9 * X0, .Xcur = X0, .Fprev = -0.01, .Fcur = F0}, [&](double P) {
-        phases.Evaluate(x, y, T, P);
-        for (int i = 0; i < Globals::NumGases; ++i) {
-          Globals::K_liq_vap[i] = phases.K(i);
-          rt::RuntimeBackgroundTask();
-        }
-        const double n = lever.Share(Vb, phases.Vx, phases.Vy);
-        sums = SplitBulk(z, n, x, y, true);
-        phase::DivideBySums(x, y, sums);
-        return sums.Sx - sums.Sy;
-      });
+      phase::HalfSecant({.Xprev = 0.9 * X0, .Xcur = X0, .Fprev = -0.01, .Fcur = F0}, pass, equilibrium);
+  shown.Evaluate(x, y, T, P);  // what is shown belongs together
 
   staticText("Answer").SetText(rt::Str(run.X));
   phase::ShowValue(listBox("ListBoxFracX"), 1 - lever.beta);
   phase::ShowValue(listBox("ListBoxFracY"), lever.beta);
-  phase::ShowPhases(*this, x, y, phases, run.X);
+  phase::ShowPhases(*this, x, y, shown, P);
 
-  // Volume fractions stand only where the lever rule formed them in the last
-  // pass and they lie above 0 and up to 1.
+  // Volume fractions need a bulk molar volume above 0 and lie above 0 and
+  // up to 1. Equal phases (a trivial solution) keep the typed fraction.
   const auto fractionsCheck = [&] {
-    if (!lever.applied || lever.beta > 1.0 || !(lever.beta > 0.0))
+    if (!(Vb > 0.0) || lever.beta > 1.0 || !(lever.beta > 0.0))
       staticText("ResultText").SetText(kFractionsFailure);
   };
-  phase::EndReport(staticText("ResultText"), {run, x, y, phases.Vx, phases.Vy},
+  phase::EndReport(staticText("ResultText"), {run, x, y, shown.Vx, shown.Vy},
                    {.finalCheck = fractionsCheck});
 }

@@ -1,5 +1,8 @@
 #include "windows/phase_behaviour/TwoPhases.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "runtime/Runtime.h"
 #include "windows/phase_behaviour/PhaseLists.h"
 
@@ -20,6 +23,9 @@ double EvaluatePhase(const Composition& c, double T, double P, int mode, GasTabl
   return V;
 }
 
+constexpr double kFugacityTolerance = 1e-9;
+constexpr double kFractionGrain = 2e-12;
+
 }  // namespace
 
 void DivideBySums(Composition& x, Composition& y, SplitSums sums) {
@@ -35,6 +41,18 @@ void DivideBySums(Composition& x, Composition& y, SplitSums sums) {
 void PhasePair::Evaluate(const Composition& x, const Composition& y, double T, double P) {
   Vx = EvaluatePhase(x, T, P, 2, phiX);
   Vy = EvaluatePhase(y, T, P, 0, phiY);
+}
+
+bool PhasePair::EvaluateEquilibrium(const Composition& x, const Composition& y, double T, double P) {
+  Evaluate(x, y, T, P);
+  for (int i = 0; i < Globals::NumGases; ++i) {
+    if (!(Globals::fraction[i] > 0.0)) continue;
+    const double fx = (x[i] * phiX[i]) * P, fy = (y[i] * phiY[i]) * P;
+    const double tolerance = kFugacityTolerance * std::max(std::fabs(fx), std::fabs(fy)) +
+                             (kFractionGrain * std::max(phiX[i], phiY[i])) * std::fabs(P);
+    if (!(std::fabs(fx - fy) <= tolerance)) return false;
+  }
+  return true;
 }
 
 void ShowValue(fw::ListBox& list, double value) {

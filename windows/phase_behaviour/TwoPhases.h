@@ -41,11 +41,19 @@ struct PhasePair {
 
   // K_i = phiX_i / phiY_i, 1 when phiY_i is not above 0.
   double K(int gas) const { return phiY[gas] > 0.0 ? phiX[gas] / phiY[gas] : 1.0; }
+
+  // Evaluates x and y as above, then tells whether they are in equilibrium
+  // there: for every gas of the fluid (bulk fraction above 0) the fugacities
+  // x_i phiX_i P and y_i phiY_i P are finite and agree to 1e-9 of the larger,
+  // give or take two units of the 10^-12 grain of a fraction times the
+  // larger coefficient and P (the bubble-dew point window holds its phases
+  // at that grain, so a trace gas can come no closer).
+  bool EvaluateEquilibrium(const Composition& x, const Composition& y, double T, double P);
 };
 
 // The result area below "Answer": each phase's molar volume and density in
 // its one-value list, then, for every gas of the fluid, its fraction and
-// fugacity (x_i phi_i P) in each phase.
+// fugacity (x_i phi_i P) in each phase; `phases` evaluated at x and y.
 void ShowPhases(fw::Window& window, const Composition& x, const Composition& y,
                 const PhasePair& phases, double P);
 

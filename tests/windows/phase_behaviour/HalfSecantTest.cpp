@@ -3,6 +3,7 @@
 
 #include "windows/phase_behaviour/HalfSecant.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -86,6 +87,50 @@ TEST(HalfSecant, EqualBalancesAndStepsBelowZero) {
   // The step -2.75 would take X to -1.75; half of 1 instead.
   ASSERT_EQ(Xs.size(), 1u);
   EXPECT_EQ(Xs[0], 0.5);
+}
+
+// A small step or a zero balance ends the run only once the window's check
+// finds the phases in equilibrium; until then the passes go on.
+TEST(HalfSecant, StopsOnlyWhenTheEquilibriumCheckAgrees) {
+  int checks = 0, passes = 0;
+  const SecantRun run = HalfSecant(
+      {.Xprev = 9, .Xcur = 10, .Fprev = -0.01, .Fcur = 0.01},
+      [&](double X) {
+        ++passes;
+        return X - 2;
+      },
+      [&] { return ++checks > 5; });
+  EXPECT_TRUE(run.Stopped());
+  EXPECT_EQ(checks, 6);
+  EXPECT_EQ(run.reported + 1, passes);
+  EXPECT_NEAR(run.X, 2.0, 1e-11);
+
+  // Never in equilibrium: every pass runs, and the run is no solution.
+  checks = 0;
+  const SecantRun never = HalfSecant({.Xprev = 9, .Xcur = 10, .Fprev = -0.01, .Fcur = 0.01},
+                                     [](double X) { return X - 2; }, [&] { return ++checks < 0; });
+  EXPECT_EQ(never.counter, kPassLimit + 1);
+  EXPECT_GT(checks, kPassLimit / 2);
+}
+
+// A zero balance makes a zero step, which leaves X in place. The secant's
+// far end then stays at the last other X, so the next balance moves X again
+// (a secant through one point would keep the step at 0 for good).
+TEST(HalfSecant, APassThatLeavesXInPlaceKeepsTheFarEndOfTheSecant) {
+  std::vector<double> Xs;
+  const std::vector<double> balances = {0.0, -0.5, 0.0};
+  HalfSecant(
+      {.Xprev = 1, .Xcur = 2, .Fprev = -1, .Fcur = 1},
+      [&](double X) {
+        Xs.push_back(X);
+        return balances[std::min(Xs.size(), balances.size()) - 1];
+      },
+      [&] { return Xs.size() >= 3; });
+  ASSERT_EQ(Xs.size(), 3u);
+  EXPECT_EQ(Xs[0], 1.75);  // a quarter of the way to 1
+  EXPECT_EQ(Xs[1], 1.75);  // F = 0: no step
+  // Half the secant through (2, 1) and (1.75, -0.5).
+  EXPECT_DOUBLE_EQ(Xs[2], 1.75 + 0.5 * (2 - 1.75) * -0.5 / (-0.5 - 1));
 }
 
 // A step of exactly 1e300 is allowed; the next Double above it fails.

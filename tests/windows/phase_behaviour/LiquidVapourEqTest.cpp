@@ -150,8 +150,27 @@ TEST_F(LiquidVapourEqTest, CalculatingBeforeAnyFirstApproachStillSolves) {
   for (Gas gas : {CO2, CH4}) EXPECT_TRUE(std::isfinite(ListValues(window, "ListBoxPhaseY1")[gas]));
 }
 
-// Volume fractions stand only where the lever rule formed them from a bulk
-// molar volume above 0 and lie above 0 and up to 1.
+// Pure Ar filling 200 cm3/mol at 120 K: the start pressure lies above the
+// vapour spinodal, where the isotherm has one root, so both phases are the
+// same; the typed volume fraction stays, and the warning is the trivial one.
+TEST_F(LiquidVapourEqTest, APureFluidWithOneRootIsAPossibleTrivialSolution) {
+  SetFluid({{Ar, 1.0}});
+  Calculate("200", "120");
+  EXPECT_EQ(Status(), kTrivial);
+  const double P = NumberOf(window, "Answer");
+  const auto& ref = vdwref::Gases();
+  EXPECT_EQ(vdwref::Roots(ref.a[Ar], ref.b[Ar], 120, P).size(), 1u);
+  EXPECT_EQ(ValueOf(window, "ListBoxVmX"), ValueOf(window, "ListBoxVmY"));
+  EXPECT_EQ(ValueOf(window, "ListBoxFracY"), 0.5);
+  EXPECT_EQ(ValueOf(window, "ListBoxFracX"), 0.5);
+  // Typed outside (0, 1], the fraction still fails its check.
+  Enter(window, "dataEntry3", "1.5");
+  Press(window, "calculate");
+  EXPECT_EQ(Status(), kFractions);
+}
+
+// Volume fractions need a bulk molar volume above 0 and lie above 0 and up
+// to 1.
 TEST_F(LiquidVapourEqTest, FractionsNotFormedOrOutsideZeroToOneFailTheFractionsCheck) {
   SetFluid({{CO2, 0.5}, {CH4, 0.5}});
   for (const char* Vb : {"", "abc", "-5", "0", "40", "1000"}) {

@@ -1,10 +1,13 @@
 #pragma once
 // What the tests of the two-phase windows read back from them: the values of
 // the per-gas lists by gas, the one-value lists, and Wilson's K-values
-// written out from the correlation.
+// written out from the correlation; and what a shown result must satisfy by
+// the van der Waals reference.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "tests/windows/WindowTestSupport.h"
 #include "tests/windows/phase_behaviour/VdwReference.h"
@@ -52,6 +55,44 @@ inline const std::string kFractions = "The fractions must have a number between 
 
 inline bool StartsWith(const std::string& text, const std::string& start) {
   return text.rfind(start, 0) == 0;
+}
+
+// What a two-phase window shows after "calculate" belongs together at T and
+// P: each listed molar volume is a root of its phase's isotherm at P, and
+// each listed fugacity is the reference's at the listed composition and
+// molar volume of its phase. A liquid's pressure is the small difference of
+// R T / (V - b) and a / V^2, so it is held to a part in 10^9 of those terms.
+inline void ExpectShownStateBelongsTogether(fw::Window& window, double T, double P, const std::string& what) {
+  const Globals::Composition x = ListValues(window, "ListBoxPhaseX1"), y = ListValues(window, "ListBoxPhaseY1");
+  const double Vx = ValueOf(window, "ListBoxVmX"), Vy = ValueOf(window, "ListBoxVmY");
+  const Globals::Composition fx = ListValues(window, "ListBoxPhaseX2"), fy = ListValues(window, "ListBoxPhaseY2");
+  const auto& ref = vdwref::Gases();
+  for (const auto& [c, V, f] : {std::tuple{x, Vx, fx}, std::tuple{y, Vy, fy}}) {
+    const double a = ref.aMix(c), b = ref.bMix(c);
+    EXPECT_NEAR(vdwref::Pressure(a, b, T, V), P, 1e-9 * (vdwref::kR * T / (V - b) + a / (V * V))) << what;
+    for (int gas = 0; gas < Globals::NumGases; ++gas) {
+      if (Globals::fraction[gas] == 0) continue;
+      const double expected = vdwref::Fugacity(c, gas, T, V);
+      EXPECT_NEAR(f[gas], expected, 1e-9 * std::fabs(expected)) << what << " " << Globals::GasNames[gas];
+    }
+  }
+}
+
+// A solution at T and P: the shown state belongs together, and every gas of
+// the fluid has the same fugacity in both phases, to the windows' 1e-9 (and
+// a little for the engine's rounding of V - b in a dense liquid) and a few
+// units of the 10^-12 grain at which the bubble-dew point window holds its
+// phases.
+inline void ExpectEquilibrium(fw::Window& window, double T, double P, const std::string& what) {
+  ExpectShownStateBelongsTogether(window, T, P, what);
+  const Globals::Composition x = ListValues(window, "ListBoxPhaseX1"), y = ListValues(window, "ListBoxPhaseY1");
+  const double Vx = ValueOf(window, "ListBoxVmX"), Vy = ValueOf(window, "ListBoxVmY");
+  for (int gas = 0; gas < Globals::NumGases; ++gas) {
+    if (!(Globals::fraction[gas] > 0)) continue;
+    const double fx = vdwref::Fugacity(x, gas, T, Vx), fy = vdwref::Fugacity(y, gas, T, Vy);
+    const double grain = 3e-12 * double(std::max(vdwref::PhiP(x, gas, T, Vx), vdwref::PhiP(y, gas, T, Vy)));
+    EXPECT_NEAR(fx, fy, 1.1e-9 * std::max(fx, fy) + grain) << what << " " << Globals::GasNames[gas];
+  }
 }
 
 }  // namespace phasetest

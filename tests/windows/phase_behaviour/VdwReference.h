@@ -79,11 +79,14 @@ inline Real LnPhi(const Globals::Composition& x, int i, Real T, Real V) {
   return f.b[i] / (V - bm) - std::log(P * (V - bm) / (kR * T)) - 2 * s / (kR * T * V);
 }
 
-// The fugacity x_i phi_i P of gas i (MPa).
-inline Real Fugacity(const Globals::Composition& x, int i, Real T, Real V) {
+// phi_i P of gas i (MPa), its fugacity per unit of its fraction.
+inline Real PhiP(const Globals::Composition& x, int i, Real T, Real V) {
   const Fluid& f = Gases();
-  return x[i] * std::exp(LnPhi(x, i, T, V)) * Pressure(f.aMix(x), f.bMix(x), T, V);
+  return std::exp(LnPhi(x, i, T, V)) * Pressure(f.aMix(x), f.bMix(x), T, V);
 }
+
+// The fugacity x_i phi_i P of gas i (MPa).
+inline Real Fugacity(const Globals::Composition& x, int i, Real T, Real V) { return x[i] * PhiP(x, i, T, V); }
 
 inline Globals::Composition Pure(int gas) {
   Globals::Composition x{};
