@@ -372,17 +372,14 @@ bool AnswerByKey(fw::Window& over, Qt::Key key) {
   return fw::Ask(over, "Replace it?", "replace", "cancel");
 }
 
-TEST_F(Windows, AQuestionOverAWindowIsAnsweredByItsButtonsAndTheKeysGiveTheSafeAnswer) {
+TEST_F(Windows, AQuestionIsAnsweredByItsButtonsAndTheKeysGiveTheSafeAnswer) {
   auto& window = fw::GetImplicitWindow<Start2Like>("Start2Like.Start2Like");
   ui::Activate(window);
-  for (const char* answer : {"replace", "cancel"}) {
-    ui::QuestionAnswerer answerer(answer);
-    EXPECT_EQ(fw::Ask(window, "The file \"/tmp/1.txt\" already exists. Replace it?", "replace", "cancel"),
-              std::string(answer) == "replace");
+  {
+    ui::QuestionAnswerer answerer("replace");
+    EXPECT_TRUE(fw::Ask(window, "Replace it?", "replace", "cancel"));
     ASSERT_EQ(answerer.Questions().size(), 1u);
     EXPECT_EQ(answerer.Questions()[0].title, window.Title());
-    EXPECT_EQ(answerer.Questions()[0].question, "The file \"/tmp/1.txt\" already exists. Replace it?");
-    EXPECT_EQ(answerer.Questions()[0].answers, (std::vector<std::string>{"replace", "cancel"}));
   }
   EXPECT_FALSE(AnswerByKey(window, Qt::Key_Return));
   EXPECT_FALSE(AnswerByKey(window, Qt::Key_Escape));

@@ -5,13 +5,11 @@
 #include <signal.h>
 #include <sys/resource.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <sstream>
 #include <string>
@@ -29,17 +27,6 @@ using namespace wintest;
 using testing_support::TempFolder;
 
 constexpr const char* kRefused = "put number";
-
-void WriteFile(const std::string& name, const std::string& bytes) { std::ofstream(name, std::ios::binary) << bytes; }
-
-// The names in the folder, sorted (an unfinished file would show here).
-std::vector<std::string> Names(const TempFolder& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 const std::string kHeader =
     "van der Waals equation of state\nreference: Tenvick (2009)\nTemperature, Pressure\n(Celsius), (MPa)\n";
 
@@ -349,7 +336,7 @@ TEST_F(IsochoreTest, AFileOfTheSameNameIsReplacedOnlyWhenTheUserSaysSoAndTheWind
   Entries(window, "0", "100", "25");
   const std::string path = (folder.Path() / "150.txt").string();
   // 150.txt is a second name of the user's own v.txt.
-  WriteFile("v.txt", "the user's own table\n");
+  folder.Write("v.txt", "the user's own table\n");
   std::filesystem::create_hard_link("v.txt", "150.txt");
   {
     test::QuestionAnswerer cancel("cancel");
@@ -361,7 +348,7 @@ TEST_F(IsochoreTest, AFileOfTheSameNameIsReplacedOnlyWhenTheUserSaysSoAndTheWind
     EXPECT_EQ(asked.answers, (std::vector<std::string>{"replace", "cancel"}));
   }
   EXPECT_EQ(folder.Read("150.txt"), "the user's own table\n") << "cancel writes nothing";
-  EXPECT_EQ(Names(folder), (std::vector<std::string>{"150.txt", "v.txt"}));
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"150.txt", "v.txt"}));
   EXPECT_EQ(TextOf(window, "ExportStatus"), "");
 
   test::QuestionAnswerer replace("replace");
@@ -403,7 +390,7 @@ TEST_F(IsochoreTest, NoFileIsNamedOrFilledFromANumberThatIsNotFinite) {
   };
   test::QuestionAnswerer replace("replace");
   for (const Case& c : cases) {
-    WriteFile("150.txt", "kept\n");
+    folder.Write("150.txt", "kept\n");
     Globals::MolarVolumes[0] = c.volume;
     Entries(window, c.minimum, c.maximum, c.interval);
     test::ErrorCapture errors;
@@ -411,7 +398,7 @@ TEST_F(IsochoreTest, NoFileIsNamedOrFilledFromANumberThatIsNotFinite) {
     ASSERT_EQ(errors.Messages().size(), 1u) << c.reason;
     EXPECT_NE(errors.Messages()[0].find("not exported: the " + std::string(c.reason)), std::string::npos)
         << errors.Messages()[0];
-    EXPECT_EQ(Names(folder), std::vector<std::string>{"150.txt"}) << c.reason;
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"150.txt"}) << c.reason;
     EXPECT_EQ(folder.Read("150.txt"), "kept\n");
   }
 }
@@ -434,7 +421,7 @@ TEST_F(IsochoreTest, AFileThatCannotBeWrittenIsReportedAndTheOldFileStays) {
   // The disk refuses the rows part-way (a file-size limit of 300 bytes), with
   // SIGXFSZ as the system sets it, which would end the program: the report
   // names the reason, the old file stays whole and nothing else is left.
-  WriteFile("150.txt", "the previous isochore\n");
+  folder.Write("150.txt", "the previous isochore\n");
   test::QuestionAnswerer replace("replace");
   rlimit saved{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -449,7 +436,7 @@ TEST_F(IsochoreTest, AFileThatCannotBeWrittenIsReportedAndTheOldFileStays) {
   ASSERT_EQ(errors.Messages().size(), 1u);
   EXPECT_NE(errors.Messages()[0].find(std::strerror(EFBIG)), std::string::npos) << errors.Messages()[0];
   EXPECT_EQ(folder.Read("150.txt"), "the previous isochore\n");
-  EXPECT_EQ(Names(folder), std::vector<std::string>{"150.txt"});
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"150.txt"});
   EXPECT_EQ(TextOf(window, "ExportStatus"), "");
 }
 
