@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -188,5 +191,47 @@ ErrorCapture::ErrorCapture() {
 }
 
 ErrorCapture::~ErrorCapture() { SetErrorReportHook(std::move(previous_)); }
+
+namespace {
+QuestionAnswerer* newestAnswerer = nullptr;
+}  // namespace
+
+QuestionAnswerer::QuestionAnswerer(std::string answer) : answer_(std::move(answer)), previous_(newestAnswerer) {
+  newestAnswerer = this;
+  QApplication::instance()->installEventFilter(this);
+}
+
+QuestionAnswerer::~QuestionAnswerer() {
+  QApplication::instance()->removeEventFilter(this);
+  newestAnswerer = previous_;
+}
+
+// A question is answered once its dialog shows, from the dialog's own event
+// loop.
+bool QuestionAnswerer::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show && newestAnswerer == this)
+    if (auto* box = qobject_cast<QMessageBox*>(watched))
+      QMetaObject::invokeMethod(this, [this, box = QPointer<QMessageBox>(box)] { if (box) Answer(*box); },
+                                Qt::QueuedConnection);
+  return false;
+}
+
+// Clicks the answer's button; a dialog without it is closed unanswered.
+void QuestionAnswerer::Answer(QWidget& widget) {
+  auto& box = static_cast<QMessageBox&>(widget);
+  Asked asked{box.windowTitle().toStdString(), box.text().toStdString(), {}, box.grab().toImage()};
+  QList<QAbstractButton*> buttons = box.buttons();
+  std::sort(buttons.begin(), buttons.end(), [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
+  QAbstractButton* chosen = nullptr;
+  for (QAbstractButton* button : buttons) {
+    asked.answers.push_back(button->text().toStdString());
+    if (button->text().toStdString() == answer_) chosen = button;
+  }
+  asked_.push_back(std::move(asked));
+  if (chosen)
+    QTest::mouseClick(chosen, Qt::LeftButton, {}, chosen->rect().center());
+  else
+    box.reject();
+}
 
 }  // namespace fw::test

@@ -3,6 +3,7 @@
 // editing list cells, moving scroll bars, activating and resizing windows.
 // For tests only (links Qt Test).
 
+#include <QImage>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,32 @@ class ErrorCapture {
  private:
   std::vector<std::string> messages_;
   ErrorReportHook previous_;
+};
+
+// Answers every question the program asks while it lives (fw::Ask) by
+// clicking the answer with this caption, and keeps what was asked. Of
+// answerers alive together, the newest answers.
+class QuestionAnswerer : public QObject {
+ public:
+  struct Asked {
+    std::string title, question;
+    std::vector<std::string> answers;  // the captions offered, left to right
+    QImage picture;                    // the dialog as it was shown
+  };
+  explicit QuestionAnswerer(std::string answer);
+  ~QuestionAnswerer() override;
+  QuestionAnswerer(const QuestionAnswerer&) = delete;
+  QuestionAnswerer& operator=(const QuestionAnswerer&) = delete;
+  const std::vector<Asked>& Questions() const { return asked_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Answer(QWidget& box);
+  std::string answer_;
+  QuestionAnswerer* previous_;
+  std::vector<Asked> asked_;
 };
 
 }  // namespace fw::test

@@ -1,6 +1,7 @@
 #include "runtime/TextFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <random>
 #include <stdexcept>
 
 namespace rt {
@@ -71,6 +73,46 @@ char ToByte(char32_t c) {
   throw std::runtime_error("the character " + Hex(c) + " has no place in Windows-1252");
 }
 
+
+std::runtime_error Refusal(const std::string& path, const std::string& reason) {
+  return std::runtime_error("cannot create the file \"" + path + "\": " + reason);
+}
+
+// Whether a regular file that may be replaced has the name (its status then
+// in `status`); false when nothing has it. Whatever else has it is refused.
+bool CheckName(const std::string& name, const std::string& path, struct stat& status) {
+  if (::lstat(name.c_str(), &status) != 0) {
+    if (errno == ENOENT) return false;  // a missing folder shows when the file is created
+    throw Refusal(path, std::strerror(errno));
+  }
+  if (S_ISLNK(status.st_mode)) throw Refusal(path, "it is a symbolic link");
+  if (S_ISDIR(status.st_mode)) throw Refusal(path, std::strerror(EISDIR));
+  if (!S_ISREG(status.st_mode)) throw Refusal(path, "it is not a regular file");
+  // A file the user may not write is not replaced either.
+  if (::faccessat(AT_FDCWD, name.c_str(), W_OK, AT_EACCESS) != 0) throw Refusal(path, std::strerror(errno));
+  return true;
+}
+
+std::string RandomLetters(int count) {
+  static std::mt19937_64 generator{std::random_device{}()};
+  static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::string letters(static_cast<std::size_t>(count), ' ');
+  for (char& c : letters) c = kLetters[generator() % kLetters.size()];
+  return letters;
+}
+
+// Beyond a file-size limit the system ends a process by SIGXFSZ; ignored, the
+// write fails with EFBIG instead and is reported. A handler someone else
+// installed stays.
+void IgnoreFileSizeSignal() {
+  struct sigaction current {};
+  if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && !(current.sa_flags & SA_SIGINFO) &&
+      current.sa_handler == SIG_DFL)
+    ::signal(SIGXFSZ, SIG_IGN);
+}
+
+}  // namespace
+
 std::string FullPath(const std::string& name) {
   if (!name.empty() && name.front() == '/') return name;
   std::string folder(4096, '\0');
@@ -83,8 +125,6 @@ std::string FullPath(const std::string& name) {
   return folder + name;
 }
 
-}  // namespace
-
 std::string ToWindows1252(std::string_view utf8) {
   std::string bytes;
   bytes.reserve(utf8.size());
@@ -92,45 +132,57 @@ std::string ToWindows1252(std::string_view utf8) {
   return bytes;
 }
 
-TextFile TextFile::Create(const std::string& name) {
-  const std::string path = FullPath(name);
-  const auto refuse = [&path](const std::string& reason) {
-    return std::runtime_error("cannot create the file \"" + path + "\": " + reason);
-  };
-  // A first look only words the error plainly; the checks that hold are made
-  // on the opened file.
+bool TextFile::Exists(const std::string& name) {
   struct stat status {};
-  if (::lstat(name.c_str(), &status) == 0) {
-    if (S_ISLNK(status.st_mode)) throw refuse("it is a symbolic link");
-    if (!S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) throw refuse("it is not a regular file");
+  return CheckName(name, FullPath(name), status);
+}
+
+TextFile TextFile::Create(const std::string& name) {
+  IgnoreFileSizeSignal();
+  const std::string path = FullPath(name);
+  struct stat existing {};
+  const bool replaces = CheckName(name, path, existing);
+  const std::size_t slash = name.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
+  const std::string base = name.substr(folder.size());
+  if (base.empty()) throw Refusal(path, std::strerror(EISDIR));
+  // A new file that nothing else names: created exclusively, so that neither
+  // a file nor a link of the same name is ever opened.
+  for (int attempt = 1;; ++attempt) {
+    std::string temporary = folder + "." + base + "." + RandomLetters(6);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      TextFile file(fd, name, path, std::move(temporary));
+      // A replaced file's permissions stay those the user gave it.
+      if (replaces && ::fchmod(fd, existing.st_mode & 0777) != 0) file.Fail("cannot create", errno);
+      return file;
+    }
+    if (errno != EEXIST || attempt == 100) throw Refusal(path, std::strerror(errno));
   }
-  // Opened without truncating and without blocking (a FIFO would wait for a
-  // reader), the file is first checked to be a regular file; only then is
-  // it emptied.
-  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-  if (fd < 0) {
-    const int error = errno;
-    throw refuse(error == ELOOP ? "it is a symbolic link" : std::strerror(error));
-  }
-  TextFile file(fd, path);
-  if (::fstat(fd, &status) != 0) file.Fail("cannot create", errno);
-  if (!S_ISREG(status.st_mode)) throw refuse("it is not a regular file");
-  if (::ftruncate(fd, 0) != 0) file.Fail("cannot empty", errno);
-  const int flags = ::fcntl(fd, F_GETFL);
-  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) file.Fail("cannot create", errno);
-  return file;
 }
 
 TextFile::TextFile(TextFile&& other) noexcept
-    : fd_(other.fd_), path_(std::move(other.path_)), pending_(std::move(other.pending_)) {
+    : fd_(other.fd_),
+      name_(std::move(other.name_)),
+      path_(std::move(other.path_)),
+      temporary_(std::move(other.temporary_)),
+      pending_(std::move(other.pending_)) {
   other.fd_ = -1;
+  other.temporary_.clear();
 }
 
-TextFile::~TextFile() {
+TextFile::~TextFile() { Discard(); }
+
+void TextFile::Discard() noexcept {
   if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+  temporary_.clear();
+  pending_.clear();
 }
 
-void TextFile::Fail(const char* what, int error) const {
+void TextFile::Fail(const char* what, int error) {
+  Discard();
   throw std::runtime_error(std::string(what) + " the file \"" + path_ + "\": " + std::strerror(error));
 }
 
@@ -147,9 +199,7 @@ void TextFile::Flush() {
     const ssize_t written = ::write(fd_, pending_.data() + done, pending_.size() - done);
     if (written < 0) {
       if (errno == EINTR) continue;
-      const int error = errno;
-      pending_.erase(0, done);
-      Fail("cannot write", error);
+      Fail("cannot write", errno);
     }
     if (written == 0) Fail("cannot write", ENOSPC);
     done += static_cast<std::size_t>(written);
@@ -157,11 +207,16 @@ void TextFile::Flush() {
   pending_.clear();
 }
 
+// A full disk may show only when the data are forced out; the file takes the
+// name only once they are.
 void TextFile::Close() {
   Flush();
+  if (::fsync(fd_) != 0) Fail("cannot write", errno);
   const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0) Fail("cannot close", errno);
+  if (::close(fd) != 0) Fail("cannot write", errno);
+  if (::rename(temporary_.c_str(), name_.c_str()) != 0) Fail("cannot create", errno);
+  temporary_.clear();
 }
 
 }  // namespace rt

@@ -13,36 +13,55 @@ namespace rt {
 // is never written with characters silently dropped.
 std::string ToWindows1252(std::string_view utf8);
 
+// The full path of a name relative to the working directory at this moment.
+std::string FullPath(const std::string& name);
+
+// A file written whole or not at all. The lines go to a new file of a
+// passing name in the same folder; Close puts it in place under the file's
+// name in one step. Until then, and whenever writing fails, whatever had the
+// name keeps it unchanged, and a failed file is removed again. Replacing
+// takes the name only: another name of the same file (a hard link) keeps the
+// old content. A file-size limit is an error like any other, never a signal
+// that ends the program.
 class TextFile {
  public:
-  // Creates the file, or empties an existing one, by a name relative to the
-  // working directory at this moment. A symbolic link is never followed and
-  // nothing but a regular file is ever written to.
+  // True when a regular file has the name (relative to the working directory
+  // at this moment), false when nothing has it. A name that cannot be written
+  // throws, as Create would: a symbolic link (never followed), what is not a
+  // regular file, a file without write permission.
+  static bool Exists(const std::string& name);
+  // Starts the file that will take the name; the checks of Exists apply.
   static TextFile Create(const std::string& name);
 
   TextFile(TextFile&& other) noexcept;
   TextFile& operator=(TextFile&&) = delete;
   TextFile(const TextFile&) = delete;
   TextFile& operator=(const TextFile&) = delete;
-  // Closes a file left open, dropping what was not flushed (an error is
-  // already on its way when that happens).
+  // A file not closed is removed; the name keeps what it had.
   ~TextFile();
 
   // The line's bytes as given, then the line delimiter; kept until Flush.
   void WriteLine(std::string_view line);
   // Hands every line written so far to the system.
   void Flush();
-  // Flushes and closes; the file can then no longer be written.
+  // Flushes, closes and puts the file in place under its name; the file can
+  // then no longer be written.
   void Close();
 
+  // The full path of the name.
   const std::string& Path() const { return path_; }
 
  private:
-  TextFile(int descriptor, std::string path) : fd_(descriptor), path_(std::move(path)) {}
-  [[noreturn]] void Fail(const char* what, int error) const;
+  TextFile(int descriptor, std::string name, std::string path, std::string temporary)
+      : fd_(descriptor), name_(std::move(name)), path_(std::move(path)), temporary_(std::move(temporary)) {}
+  // Closes and removes the unfinished file, then throws.
+  [[noreturn]] void Fail(const char* what, int error);
+  void Discard() noexcept;
 
   int fd_ = -1;
-  std::string path_;
+  std::string name_;       // as given
+  std::string path_;       // its full path
+  std::string temporary_;  // the file written, until it takes the name
   std::string pending_;
 };
 

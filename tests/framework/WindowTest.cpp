@@ -4,11 +4,15 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <string>
 #include <vector>
 
+#include "framework/Question.h"
 #include "framework/TestSupport.h"
 #include "tests/framework/TestWindows.h"
 
@@ -384,6 +388,35 @@ TEST_F(Windows, CloseAllWindowsEndsEveryOpenWindow) {
   fw::CloseAllWindows();
   EXPECT_TRUE(fw::OpenWindows().empty());
   EXPECT_EQ(fw::FindImplicitWindow("Start2Like.Start2Like"), nullptr);
+}
+
+// ---------------------------------------------------------- a question
+
+// The answer that a key gives, pressed in the dialog once it shows. A
+// dialog that the key leaves open is answered "replace".
+bool AnswerByKey(fw::Window& over, Qt::Key key) {
+  QTimer::singleShot(0, [key] {
+    QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    QTest::keyClick(box, key);
+    QTimer::singleShot(0, [box] {
+      if (box && box->isVisible()) box->buttons().front()->click();
+    });
+  });
+  return fw::Ask(over, "Replace it?", "replace", "cancel");
+}
+
+TEST_F(Windows, AQuestionIsAnsweredByItsButtonsAndTheKeysGiveTheSafeAnswer) {
+  auto& window = fw::GetImplicitWindow<Start2Like>("Start2Like.Start2Like");
+  ui::Activate(window);
+  {
+    ui::QuestionAnswerer answerer("replace");
+    EXPECT_TRUE(fw::Ask(window, "Replace it?", "replace", "cancel"));
+    ASSERT_EQ(answerer.Questions().size(), 1u);
+    EXPECT_EQ(answerer.Questions()[0].title, window.Title());
+  }
+  EXPECT_FALSE(AnswerByKey(window, Qt::Key_Return));
+  EXPECT_FALSE(AnswerByKey(window, Qt::Key_Escape));
 }
 
 }  // namespace

@@ -8,11 +8,13 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "tests/TempFolder.h"
 
@@ -34,42 +36,55 @@ std::string ErrorOf(F action) {
   return {};
 }
 
-void WriteFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-TEST(TextFile, EachFlushedLineIsInTheFileBeforeTheNextIsWritten) {
+TEST(TextFile, LinesGoToANewFileThatTakesTheNameOnlyWhenComplete) {
   TempFolder folder;
+  folder.Write("100.txt", "an older and longer isochore\n");
   rt::TextFile file = rt::TextFile::Create("100.txt");
   EXPECT_EQ(file.Path(), (folder.Path() / "100.txt").string());
   file.WriteLine("van der Waals");
-  EXPECT_EQ(folder.Read("100.txt"), "") << "nothing reaches the file before a flush";
-  file.Flush();
-  EXPECT_EQ(folder.Read("100.txt"), "van der Waals\n");
   file.WriteLine("0, 1.5");
   file.WriteLine("");
   file.Flush();
-  EXPECT_EQ(folder.Read("100.txt"), "van der Waals\n0, 1.5\n\n");
+  // The flushed lines are on disk in a second, hidden file; the name keeps
+  // the old file.
+  std::vector<std::string> names = folder.Names();
+  ASSERT_EQ(names.size(), 2u);
+  EXPECT_EQ(names[1], "100.txt");
+  EXPECT_EQ(names[0].rfind(".100.txt.", 0), 0u) << names[0];
+  EXPECT_EQ(folder.Read(names[0]), "van der Waals\n0, 1.5\n\n");
+  EXPECT_EQ(folder.Read("100.txt"), "an older and longer isochore\n");
   file.WriteLine("25, 2");
   file.Close();
   EXPECT_EQ(folder.Read("100.txt"), "van der Waals\n0, 1.5\n\n25, 2\n") << "closing flushes";
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"100.txt"});
   EXPECT_NE(ErrorOf([&] { file.WriteLine("late"); }).find("closed"), std::string::npos);
+
+  {  // a file left unfinished goes, and the name keeps what it had
+    rt::TextFile dropped = rt::TextFile::Create("100.txt");
+    dropped.WriteLine("unfinished");
+    dropped.Flush();
+  }
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"100.txt"});
 }
 
-TEST(TextFile, AnExistingFileIsEmptiedAndTheNameFollowsTheWorkingDirectory) {
+TEST(TextFile, AReplacedFileKeepsItsPermissionsAndTheNameFollowsTheWorkingDirectory) {
   TempFolder folder;
-  WriteFile(folder.Path() / "100.txt", "an older and longer isochore\n");
+  folder.Write("100.txt", "old\n");
+  fs::permissions("100.txt", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   fs::create_directory("sub");
-  WriteFile(folder.Path() / "sub" / "100.txt", "kept\n");
+  folder.Write("sub/100.txt", "kept\n");
+  EXPECT_TRUE(rt::TextFile::Exists("100.txt"));
   {
     rt::TextFile file = rt::TextFile::Create("100.txt");
     file.WriteLine("new");
     file.Close();
   }
   EXPECT_EQ(folder.Read("100.txt"), "new\n");
+  EXPECT_EQ(fs::status("100.txt").permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(folder.Read("sub/100.txt"), "kept\n");
 
   fs::current_path("sub");  // the folder of the moment counts, not that of the program's start
+  EXPECT_FALSE(rt::TextFile::Exists("200.txt"));
   rt::TextFile file = rt::TextFile::Create("100.txt");
   EXPECT_EQ(file.Path(), (folder.Path() / "sub" / "100.txt").string());
   file.Close();
@@ -78,11 +93,12 @@ TEST(TextFile, AnExistingFileIsEmptiedAndTheNameFollowsTheWorkingDirectory) {
 
 TEST(TextFile, NeverFollowsASymbolicLink) {
   TempFolder folder;
-  WriteFile(folder.Path() / "precious", "do not touch\n");
+  folder.Write("precious", "do not touch\n");
   fs::create_symlink("precious", "100.txt");
   const std::string message = ErrorOf([] { rt::TextFile::Create("100.txt"); });
   EXPECT_NE(message.find((folder.Path() / "100.txt").string()), std::string::npos) << message;
   EXPECT_NE(message.find("symbolic link"), std::string::npos) << message;
+  EXPECT_NE(ErrorOf([] { rt::TextFile::Exists("100.txt"); }).find("symbolic link"), std::string::npos);
   EXPECT_EQ(folder.Read("precious"), "do not touch\n");
 
   fs::create_symlink("nowhere", "dangling.txt");  // would create "nowhere"
@@ -110,33 +126,52 @@ TEST(TextFile, FailuresNameTheFullPathAndTheSystemsReason) {
   EXPECT_NE(message.find((folder.Path() / "missing/100.txt").string()), std::string::npos) << message;
   EXPECT_NE(message.find(std::strerror(ENOENT)), std::string::npos) << message;
 
-  if (::geteuid() != 0) {  // the superuser writes into read-only folders
+  if (::geteuid() != 0) {  // the superuser writes into read-only folders and files
+    folder.Write("read-only.txt", "kept\n");
+    fs::permissions("read-only.txt", fs::perms::owner_read);
+    message = ErrorOf([] { rt::TextFile::Exists("read-only.txt"); });
+    EXPECT_NE(message.find(std::strerror(EACCES)), std::string::npos) << message;
     fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
     message = ErrorOf([] { rt::TextFile::Create("100.txt"); });
     EXPECT_NE(message.find(std::strerror(EACCES)), std::string::npos) << message;
     fs::permissions(folder.Path(), fs::perms::owner_all);
+    EXPECT_EQ(folder.Read("read-only.txt"), "kept\n");
   }
 }
 
-TEST(TextFile, AWriteThatTheSystemRefusesIsAnErrorNotASilentLoss) {
+// In a child process, under a file-size limit of 40 bytes and with SIGXFSZ
+// as the system sets it (it ends the process): the write part-way is an
+// error that names the reason, the old file keeps its name and content, and
+// no unfinished file is left. The child tells what was wrong on stderr.
+TEST(TextFile, AWriteCutShortLeavesTheOldFileAndIsAnErrorNotTheEndOfTheProgram) {
   TempFolder folder;
-  rt::TextFile file = rt::TextFile::Create("100.txt");
-  // A file-size limit of 16 bytes: the system refuses the rest of a longer
-  // write with "file too large".
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto previous = ::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 16;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  file.WriteLine("20, 4.69183520045046");
-  file.WriteLine("30, 4.86247271286049");
-  const std::string message = ErrorOf([&] { file.Flush(); });
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ::signal(SIGXFSZ, previous);
-  EXPECT_NE(message.find(std::strerror(EFBIG)), std::string::npos) << message;
-  EXPECT_NE(message.find(file.Path()), std::string::npos) << message;
-  EXPECT_EQ(folder.Read("100.txt"), "20, 4.6918352004") << "what was written stays";
+  folder.Write("100.txt", "the previous isochore\n");
+  const auto child = [&folder] {
+    std::string wrong;
+    ::signal(SIGXFSZ, SIG_DFL);
+    rlimit small{};
+    ::getrlimit(RLIMIT_FSIZE, &small);
+    small.rlim_cur = 40;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    try {
+      rt::TextFile file = rt::TextFile::Create("100.txt");
+      file.WriteLine("20, 4.69183520045046");
+      file.Flush();  // 21 bytes: within the limit
+      file.WriteLine("30, 4.86247271286049");
+      file.Flush();
+      file.Close();
+      wrong += "no error;";
+    } catch (const std::runtime_error& error) {
+      const std::string message = error.what();
+      if (message.find(std::strerror(EFBIG)) == std::string::npos) wrong += "reason: " + message + ";";
+      if (message.find((folder.Path() / "100.txt").string()) == std::string::npos) wrong += "path: " + message + ";";
+    }
+    if (folder.Read("100.txt") != "the previous isochore\n") wrong += "the old file changed;";
+    if (folder.Names() != std::vector<std::string>{"100.txt"}) wrong += "a file is left over;";
+    std::fputs(wrong.c_str(), stderr);
+    std::exit(wrong.empty() ? 0 : 1);
+  };
+  EXPECT_EXIT(child(), testing::ExitedWithCode(0), "^$");
 }
 
 TEST(Windows1252, AsciiStaysAndOtherCharactersTakeTheirCodePageBytes) {

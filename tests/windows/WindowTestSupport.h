@@ -33,6 +33,7 @@ class WindowTest : public ::testing::Test {
   void TearDown() override {
     Program::ShutDown();
     test::ProcessEvents();
+    for (const auto& asked : unexpected_.Questions()) ADD_FAILURE() << "asked unexpectedly: " << asked.question;
   }
 
   // The fluid as the fluid window's "continue" leaves it: the fractions and
@@ -75,12 +76,20 @@ class WindowTest : public ::testing::Test {
   // Keeps a picture of the window for a person to look at, as <name>.png in
   // the folder that VDW_SCREENSHOTS names; nothing without it.
   static void KeepScreenshot(fw::Window& window, const std::string& name) {
+    if (qEnvironmentVariableIsEmpty("VDW_SCREENSHOTS")) return;
+    test::ProcessEvents();
+    KeepScreenshot(window.grab().toImage(), name);
+  }
+  static void KeepScreenshot(const QImage& picture, const std::string& name) {
     const QByteArray folder = qgetenv("VDW_SCREENSHOTS");
     if (folder.isEmpty()) return;
-    test::ProcessEvents();
-    EXPECT_TRUE(window.grab().toImage().save(QString::fromUtf8(folder) + "/" +
-                                             QString::fromStdString(name) + ".png"));
+    EXPECT_TRUE(picture.save(QString::fromUtf8(folder) + "/" + QString::fromStdString(name) + ".png"));
   }
+
+ private:
+  // A question that a test does not answer itself is refused and fails it,
+  // rather than waiting for ever.
+  test::QuestionAnswerer unexpected_{"cancel"};
 };
 
 }  // namespace wintest

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/Globals.h"
+#include "framework/Question.h"
 #include "runtime/Runtime.h"
 #include "runtime/TextFile.h"
 #include "windows/shared/FiniteNumber.h"
@@ -44,6 +45,8 @@ const fw::ControlSpec kLayout[] = {
     {.kind = Kind::ListBox, .name = "ListBox1", .left = 50, .top = 230, .width = 200, .height = 195,
      .textSize = 10, .flags = fw::Heading | fw::GridVertical, .columns = 2, .columnWidths = "50%, 50%"},
     {Kind::PushButton, "Export", "export", 185, 435, 60, 20, 12},
+    // Where the last export went.
+    {Kind::StaticText, "ExportStatus", "", 10, 456, 280, 24, 10, fw::MultiLine},
 };
 
 constexpr const char* kRefused = "put number";
@@ -100,6 +103,10 @@ std::string ExportProblem(double TminC, double TmaxC, double step, const Steppin
       break;
   }
   return {};
+}
+
+std::runtime_error NotExported(const std::string& reason) {
+  return std::runtime_error("The isochore is not exported: " + reason + ".");
 }
 
 const char* const kHeader[] = {"van der Waals equation of state", "reference: Tenvick (2009)",
@@ -161,25 +168,39 @@ void Isochore::calculate_Action() {
 // (minimum - step) + 273.15 plus the steps, against maximum + 273.15. When
 // the first temperature is already past the maximum the file holds its
 // header only; otherwise (a first temperature that is no number included)
-// entries that would not end refuse the export before any file is made. Each row is on disk before the next is computed.
+// entries that would not end refuse the export before any file is made, as
+// does a molar volume that is no finite number (the file's name). A file of
+// the same name is replaced only when the user agrees. Each row is on disk
+// before the next is computed; the file takes its name only when complete,
+// and the window then says where it is.
 void Isochore::Export_Action() {
+  fw::StaticText& status = staticText("ExportStatus");
+  status.SetText("");
   const double TminC = rt::Val(editField("minimum").Text());
   const double TmaxC = rt::Val(editField("maximum").Text());
   const double step = rt::Val(editField("interval").Text());
   const double V = Globals::MolarVolumes[0];
   const Stepping stepping{(TminC - step) + kCelsiusOffset, step, TmaxC + kCelsiusOffset};
 
+  if (!std::isfinite(V)) throw NotExported("the molar volume is not a finite number");
   if (!(stepping.start + step > stepping.bound)) {
     const std::string problem = ExportProblem(TminC, TmaxC, step, stepping);
-    if (!problem.empty()) throw std::runtime_error("The isochore is not exported: " + problem + ".");
+    if (!problem.empty()) throw NotExported(problem);
   }
-  rt::TextFile file = rt::TextFile::Create(rt::Str(V) + ".txt");
+  const std::string name = rt::Str(V) + ".txt";
+  if (rt::TextFile::Exists(name) &&
+      !fw::Ask(*this, "The file \"" + rt::FullPath(name) + "\" already exists. Replace it?", "replace", "cancel"))
+    return;
+  rt::TextFile file = rt::TextFile::Create(name);
   for (const char* line : kHeader) file.WriteLine(rt::ToWindows1252(line));
   file.Flush();
   ForEachTemperature(stepping, [&](double T) {
     const double P = Globals::Pressure(Globals::fraction, T, V);
+    if (!std::isfinite(P))
+      throw NotExported("the pressure at " + rt::Str(T - kCelsiusOffset) + " degrees Celsius is not a finite number");
     file.WriteLine(rt::ToWindows1252(rt::Str(T - kCelsiusOffset) + ", " + rt::Str(P)));
     file.Flush();
   });
   file.Close();
+  status.SetText("exported to " + file.Path());
 }

@@ -17,7 +17,11 @@ class Isochore : public fw::Window {
 
   void Event_Activate() override;
   void calculate_Action();
-  // Writes "<molar volume>.txt" into the working directory; entries that
-  // would make no finite file throw, and the error report says why.
+  // Writes "<molar volume>.txt" into the working directory, asking first
+  // before it replaces a file of that name, and shows the file's full path
+  // in the line under the button. Entries that would make no finite file, a
+  // molar volume or pressure that is not finite, and a file that cannot be
+  // written throw (the error report says why), leaving any old file as it
+  // was.
   void Export_Action();
 };

@@ -114,6 +114,7 @@ TEST_F(BadInputTest, TheCheckFindsTheTextsOfInfinitiesAndNaNs) {
 TEST_F(BadInputTest, EveryFieldOfEveryWindowTakesAnyTextAndEveryPressAnswersAtOnce) {
   SetFluid({{CO2, 0.5}, {CH4, 0.5}});
   testing_support::TempFolder folder;  // where the exports go
+  test::QuestionAnswerer replace("replace");
   for (const Scenario& scenario : Scenarios()) {
     fw::Window& window = scenario.open();
     std::set<std::string> typed;

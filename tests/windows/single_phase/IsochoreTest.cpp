@@ -7,14 +7,16 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/TempFolder.h"
-#include "tests/windows/WindowTestSupport.h"
+#include "tests/windows/LayoutChecks.h"
 #include "tests/windows/single_phase/VdwPhysics.h"
 #include "windows/single_phase/PressureWindow.h"
 #include "windows/single_phase/VolumeWindow.h"
@@ -267,7 +269,9 @@ TEST_F(IsochoreTest, TheExportFileHoldsTheHeaderAndTheRowsFormedTheExportsWay) {
   Entries(window, "-300", "0", "100");
   test::Activate(VolumeWindow::Get());
   test::Activate(window);
+  test::QuestionAnswerer replace("replace");
   Press(window, "Export");
+  EXPECT_EQ(replace.Questions().size(), 1u);
   const auto rows = ExportRows(-300, 0, 100, 150);
   ASSERT_EQ(rows.size(), 4u);
   ExpectFile(folder.Read("150.txt"), rows);
@@ -278,6 +282,7 @@ TEST_F(IsochoreTest, TheExportFileHoldsTheHeaderAndTheRowsFormedTheExportsWay) {
 TEST_F(IsochoreTest, TheFileIsNamedAfterTheSharedVolumeWhateverItIs) {
   SetFluid({{CO2, 0.5}, {CH4, 0.5}});
   TempFolder folder;
+  test::QuestionAnswerer replace("replace");
   Isochore& window = OpenAt("30");  // below b: pressures 0
   Entries(window, "10", "30", "10");
   Press(window, "Export");
@@ -325,7 +330,81 @@ TEST_F(IsochoreTest, AnExportThatWouldNotEndMakesNoFileAndTheReportSaysWhy) {
   }
 }
 
-TEST_F(IsochoreTest, AFileThatCannotBeWrittenIsReportedNeverSilent) {
+TEST_F(IsochoreTest, AFileOfTheSameNameIsReplacedOnlyWhenTheUserSaysSoAndTheWindowSaysWhere) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  TempFolder folder;
+  Isochore& window = OpenAt("150");
+  Entries(window, "0", "100", "25");
+  const std::string path = (folder.Path() / "150.txt").string();
+  // 150.txt is a second name of the user's own v.txt.
+  folder.Write("v.txt", "the user's own table\n");
+  std::filesystem::create_hard_link("v.txt", "150.txt");
+  {
+    test::QuestionAnswerer cancel("cancel");
+    Press(window, "Export");
+    ASSERT_EQ(cancel.Questions().size(), 1u);
+    const auto& asked = cancel.Questions()[0];
+    EXPECT_EQ(asked.title, "Isochore");
+    EXPECT_NE(asked.question.find("\"" + path + "\" already exists"), std::string::npos) << asked.question;
+    EXPECT_EQ(asked.answers, (std::vector<std::string>{"replace", "cancel"}));
+  }
+  EXPECT_EQ(folder.Read("150.txt"), "the user's own table\n") << "cancel writes nothing";
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"150.txt", "v.txt"}));
+  EXPECT_EQ(TextOf(window, "ExportStatus"), "");
+
+  test::QuestionAnswerer replace("replace");
+  Press(window, "Export");
+  EXPECT_EQ(replace.Questions().size(), 1u);
+  ExpectFile(folder.Read("150.txt"), ExportRows(0, 100, 25, 150));
+  EXPECT_EQ(folder.Read("v.txt"), "the user's own table\n") << "the other name keeps its content";
+  EXPECT_EQ(TextOf(window, "ExportStatus"), "exported to " + path);
+  ExpectNothingCutOff(window);
+
+  // A new name asks nothing; an export that fails clears the line.
+  Globals::MolarVolumes[0] = 200.0;
+  Press(window, "Export");
+  EXPECT_EQ(replace.Questions().size(), 1u);
+  EXPECT_EQ(TextOf(window, "ExportStatus"), "exported to " + (folder.Path() / "200.txt").string());
+  Entries(window, "0", "100", "0");
+  test::ErrorCapture errors;
+  Press(window, "Export");
+  EXPECT_EQ(errors.Messages().size(), 1u);
+  EXPECT_EQ(TextOf(window, "ExportStatus"), "");
+}
+
+TEST_F(IsochoreTest, NoFileIsNamedOrFilledFromANumberThatIsNotFinite) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  TempFolder folder;
+  Isochore& window = OpenAt("150");
+  struct Case {
+    double volume;
+    const char *minimum, *maximum, *interval, *reason;
+  };
+  const double inf = std::numeric_limits<double>::infinity();
+  const Case cases[] = {
+      {inf, "0", "100", "25", "molar volume"},
+      {-inf, "0", "100", "25", "molar volume"},
+      {std::nan(""), "0", "100", "25", "molar volume"},
+      {inf, "50", "10", "5", "molar volume"},  // even a header-only file
+      // R T overflows: the first pressure is infinite.
+      {150.0, "1e308", "1.5e308", "1e307", "pressure at 1e+308"},
+  };
+  test::QuestionAnswerer replace("replace");
+  for (const Case& c : cases) {
+    folder.Write("150.txt", "kept\n");
+    Globals::MolarVolumes[0] = c.volume;
+    Entries(window, c.minimum, c.maximum, c.interval);
+    test::ErrorCapture errors;
+    Press(window, "Export");
+    ASSERT_EQ(errors.Messages().size(), 1u) << c.reason;
+    EXPECT_NE(errors.Messages()[0].find("not exported: the " + std::string(c.reason)), std::string::npos)
+        << errors.Messages()[0];
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"150.txt"}) << c.reason;
+    EXPECT_EQ(folder.Read("150.txt"), "kept\n");
+  }
+}
+
+TEST_F(IsochoreTest, AFileThatCannotBeWrittenIsReportedAndTheOldFileStays) {
   SetFluid({{CO2, 0.5}, {CH4, 0.5}});
   TempFolder folder;
   Isochore& window = OpenAt("150");
@@ -340,11 +419,14 @@ TEST_F(IsochoreTest, AFileThatCannotBeWrittenIsReportedNeverSilent) {
   }
   std::filesystem::remove("150.txt");
 
-  // The disk refuses the rows part-way (a file-size limit of 300 bytes):
-  // the report names the reason, and what was written stays.
+  // The disk refuses the rows part-way (a file-size limit of 300 bytes), with
+  // SIGXFSZ as the system sets it, which would end the program: the report
+  // names the reason, the old file stays whole and nothing else is left.
+  folder.Write("150.txt", "the previous isochore\n");
+  test::QuestionAnswerer replace("replace");
   rlimit saved{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+  const auto previous = ::signal(SIGXFSZ, SIG_DFL);
   rlimit small = saved;
   small.rlim_cur = 300;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
@@ -354,9 +436,9 @@ TEST_F(IsochoreTest, AFileThatCannotBeWrittenIsReportedNeverSilent) {
   ::signal(SIGXFSZ, previous);
   ASSERT_EQ(errors.Messages().size(), 1u);
   EXPECT_NE(errors.Messages()[0].find(std::strerror(EFBIG)), std::string::npos) << errors.Messages()[0];
-  const std::string bytes = folder.Read("150.txt");
-  EXPECT_EQ(bytes.size(), 300u);
-  EXPECT_EQ(bytes.substr(0, kHeader.size()), kHeader);
+  EXPECT_EQ(folder.Read("150.txt"), "the previous isochore\n");
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"150.txt"});
+  EXPECT_EQ(TextOf(window, "ExportStatus"), "");
 }
 
 }  // namespace

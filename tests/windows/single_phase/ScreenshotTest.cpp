@@ -2,6 +2,7 @@
 // its box (condensed or shortened, never cut off). With VDW_SCREENSHOTS naming
 // a folder, a picture of each window is written there for a person to look at.
 
+#include "tests/TempFolder.h"
 #include "tests/windows/LayoutChecks.h"
 #include "windows/single_phase/ActivityWindow.h"
 #include "windows/single_phase/FugacityWindow.h"
@@ -36,6 +37,20 @@ TEST_F(ScreenshotTest, EveryWindowAfterACalculation) {
   ExpectNothingCutOff(isochore);
 
   KeepScreenshot(isochore, "isochore");
+
+  // Exported twice: the second time the window asks before it replaces the
+  // file, then says where the file is.
+  {
+    testing_support::TempFolder folder;
+    Press(isochore, "Export");
+    test::QuestionAnswerer replace("replace");
+    Press(isochore, "Export");
+    ASSERT_EQ(replace.Questions().size(), 1u);
+    KeepScreenshot(replace.Questions()[0].picture, "isochore_replace_question");
+    EXPECT_EQ(isochore.staticText("ExportStatus").Text(), "exported to " + (folder.Path() / "150.txt").string());
+    ExpectNothingCutOff(isochore);
+    KeepScreenshot(isochore, "isochore_exported");
+  }
 
   auto& temperatures = Open<TemperatureWindow>();
   Enter(temperatures, "dataEntry", "150");
