@@ -1,6 +1,8 @@
 // The critical-point search and the analysis table against the search
 // written out literally on the literal engine: whatever the engine does
-// faster, every number the windows show keeps its bits.
+// faster, every number the windows show keeps its bits. The spinodal
+// temperatures come from the engine's search, which its own tests hold to
+// the literal search and to the sign of the determinant.
 
 #include "windows/phase_behaviour/CriticalSearch.h"
 
@@ -20,7 +22,7 @@ using Globals::Composition;
 double literalLadder(const Composition& x, double V, std::initializer_list<double> starts) {
   double T = 0.0;
   for (double start : starts) {
-    T = literal::SpinDetSolution(x, start, V);
+    T = Globals::SpinDetSolution(x, start, V);
     if (!(T < 0.1)) return T;
   }
   return 0.0;
