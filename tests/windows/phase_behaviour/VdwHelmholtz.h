@@ -34,11 +34,15 @@ class Mixture {
   Real b() const { return covolume(n_); }
   Real Pressure(Real T, Real V) const { return Globals::R * T / (V - b()) - a() / (V * V); }
 
-  // The variables z: the volume, then the amounts of every present gas but
-  // the first, which stays at its fraction; z at one mole and volume V.
+  // The variables z: the free volume V - B, then the amounts of every
+  // present gas but the first, which stays at its fraction; z at one mole
+  // and volume V. The change from (V, n) to (V - B, n) is linear with
+  // determinant 1, so the determinant of the Hessian, its null direction and
+  // the derivatives along it are those over (V, n); but steps relative to
+  // V - B stay small beside it however close V comes to the co-volume.
   int Size() const { return static_cast<int>(n_.size()); }
   Vector Point(Real V) const {
-    Vector z = {V};
+    Vector z = {V - b()};
     z.insert(z.end(), n_.begin() + 1, n_.end());
     return z;
   }
@@ -49,22 +53,21 @@ class Mixture {
   Real Helmholtz(Real T, const Vector& z, int part = 0) const {
     Vector n = n_;
     std::copy(z.begin() + 1, z.end(), n.begin() + 1);
-    const Real V = z[0], RT = Globals::R * T;
+    const Real free = z[0], V = free + covolume(n), RT = Globals::R * T;
     Real total = 0, mixing = 0;
     for (Real ni : n) {
       total += ni;
       mixing += ni * std::log(ni);
     }
     const Real attractive = -attraction(n) / V;
-    const Real rest = RT * mixing - total * RT * std::log(V - covolume(n));
+    const Real rest = RT * mixing - total * RT * std::log(free);
     return part == 1 ? attractive : part == 2 ? rest : attractive + rest;
   }
 
   // Second derivatives of A (or of one part) over z by central differences,
   // with one Richardson step (steps h and h/2) for an error of order h^4.
   Square Hessian(Real T, Real V, int part = 0) const {
-    const Real h = step(kStep, V);
-    const Square coarse = centralHessian(T, V, h, part), fine = centralHessian(T, V, h / 2, part);
+    const Square coarse = centralHessian(T, V, kStep, part), fine = centralHessian(T, V, kStep / 2, part);
     Square H = fine;
     for (std::size_t i = 0; i < H.size(); ++i) {
       for (std::size_t j = 0; j < H.size(); ++j) H[i][j] = (4 * fine[i][j] - coarse[i][j]) / 3;
@@ -81,17 +84,12 @@ class Mixture {
               along(T, V, u, part, -2 * h)) /
              (2 * h * h * h);
     };
-    const Real h = step(kThirdStep, V);
-    return (4 * third(h / 2) - third(h)) / 3;
+    return (4 * third(kThirdStep / 2) - third(kThirdStep)) / 3;
   }
 
  private:
   static constexpr Real kStep = 1e-4;       // relative to each variable
   static constexpr Real kThirdStep = 1e-3;  // for third derivatives
-
-  // A step that changes the free volume V - B by a small part of itself:
-  // the relative step, made smaller close to the co-volume.
-  Real step(Real relative, Real V) const { return relative * std::min(Real(1), 20 * (V - b()) / V); }
 
   Real along(Real T, Real V, const Vector& u, int part, Real s) const {
     Vector w = Point(V);
@@ -118,12 +116,11 @@ class Mixture {
     return H;
   }
 
+  // sum x_i x_j sqrt(a_i a_j), as the square of sum x_i sqrt(a_i).
   Real attraction(const Vector& n) const {
     Real sum = 0;
-    for (std::size_t i = 0; i < n.size(); ++i) {
-      for (std::size_t j = 0; j < n.size(); ++j) sum += n[i] * n[j] * std::sqrt(a_[i] * a_[j]);
-    }
-    return sum;
+    for (std::size_t i = 0; i < n.size(); ++i) sum += n[i] * std::sqrt(a_[i]);
+    return sum * sum;
   }
   Real covolume(const Vector& n) const {
     Real sum = 0;
@@ -256,22 +253,25 @@ inline bool CriticalBetween(const Mixture& m, Real V, Real d) {
   return (Fbelow < 0 && Fabove > 0) || (Fbelow > 0 && Fabove < 0);
 }
 
-// The number of sign changes of the critical condition along the spinodal,
-// at the volumes b (1 + 10^t) for t from -2 to 2 in steps of 1/20 where the
-// spinodal lies at 0.1 K or above: the number of critical points there.
-// (Closer to the co-volume the differences lose their accuracy.)
-inline int CriticalPointsAlongSpinodal(const Mixture& m) {
-  int changes = 0;
+// The critical points along the spinodal to within a step: the sign changes
+// of the critical condition at the volumes b (1 + 10^t) for t from -3 to 2
+// in steps of 1/20, where the spinodal lies at 0.1 K or above; each as the
+// volume and temperature after the change.
+struct SpinodalPoint {
+  Real V, T;
+};
+inline std::vector<SpinodalPoint> CriticalPointsAlongSpinodal(const Mixture& m) {
+  std::vector<SpinodalPoint> points;
   Real previous = 0;
-  for (int k = 0; k <= 80; ++k) {
-    const Real V = m.b() * (1 + std::pow(Real(10), Real(-2) + Real(k) / 20));
+  for (int k = 0; k <= 100; ++k) {
+    const Real V = m.b() * (1 + std::pow(Real(10), Real(-3) + Real(k) / 20));
     const Real T = SpinodalTemperature(m, V);
     if (!(T >= 0.1L)) continue;
     const Real condition = CriticalCondition(m, T, V);
-    if (condition * previous < 0) ++changes;
+    if (condition * previous < 0) points.push_back({V, T});
     previous = condition;
   }
-  return changes;
+  return points;
 }
 
 }  // namespace vdwtest
