@@ -25,8 +25,9 @@ constexpr double kStepTolerance = 1e-20;
 // stop of the secant search d = 1e-9, so that a stop on the absolute zero
 // threshold counts only where that threshold pins the temperature down
 // closer than that; for the root that the bracketing search has narrowed to
-// neighbouring Doubles d = 1e-6, which the rounding of the determinant stays
-// below except within about 1e-4 b of the co-volume.
+// neighbouring Doubles d = 1e-6. The band of temperatures in which rounding
+// blurs the determinant's sign is narrower than 1e-8 T down to 1e-3 b above
+// the co-volume b, and than 1e-6 T down to about 1e-4 b.
 constexpr double kStopCheck = 1e-9;
 constexpr double kRootCheck = 1e-6;
 

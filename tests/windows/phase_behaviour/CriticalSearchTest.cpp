@@ -104,4 +104,26 @@ TEST(CriticalSearch, AnalysisTableRowsAsTheLiteralEngineGivesThem) {
   }
 }
 
+// Toward the co-volume the normalised critical condition shrinks like
+// (V - b)^3 without changing sign: for H2O/N2, which has no critical point,
+// it is below 1e-6 at 1.01 b. A point counts only where the condition
+// changes sign, so none is accepted there; the critical point of CO2/CH4
+// is.
+TEST(CriticalSearch, APointCountsOnlyWhereTheConditionChangesSign) {
+  Composition x{};
+  x[0] = x[2] = 0.5;
+  const double V = 1.01 * Globals::bMixture(x);
+  const double T = stability::SpinodalTemperature(x, V, stability::kSearchStarts);
+  ASSERT_GT(T, 0.1);
+  ASSERT_LT(stability::CriticalConditionResidual(x, T, V), stability::kCriticalResidual);
+  EXPECT_FALSE(stability::AcceptPoint(x, T, V));
+  EXPECT_FALSE(stability::SearchAlongSpinodal(x));
+
+  Composition y{};
+  y[1] = y[9] = 0.5;
+  const auto point = stability::SearchAlongSpinodal(y);
+  ASSERT_TRUE(point);
+  EXPECT_TRUE(stability::AcceptPoint(y, point->T, point->V));
+}
+
 }  // namespace
