@@ -1,16 +1,21 @@
 // Timings of one press of "calculate" in the critical-point window (from the
 // default first guesses, and from a guess pair whose search uses all 1001
-// passes) and in the mathematical-analysis window (its 250-row table), for
-// mixtures of 2, 5 and 11 gases. The windows run on Qt's offscreen platform
-// unless another is chosen.
+// passes), of the search along the spinodal that follows a search without a
+// critical point, and of one press in the mathematical-analysis window (its
+// 250-row table), for mixtures of 2, 5 and 11 gases. The windows run on Qt's
+// offscreen platform unless another is chosen.
 
 #include <benchmark/benchmark.h>
 
 #include <QtGlobal>
 
+#include <optional>
+
 #include "engine/Globals.h"
 #include "framework/Application.h"
+#include "runtime/Runtime.h"
 #include "windows/phase_behaviour/CriticalPointWindow.h"
+#include "windows/phase_behaviour/CriticalSearch.h"
 #include "windows/phase_behaviour/MathAnal.h"
 
 namespace {
@@ -23,7 +28,9 @@ void SetFluid(int count) {
   for (int i = 0; i < count; ++i) Globals::fraction[kOrder[i]] = 1.0 / count;
 }
 
-// First guesses from which the search of these fluids runs to its pass limit.
+// First guesses from which the search of these fluids runs to its pass limit
+// and then searches along the spinodal: the slowest presses among a few
+// thousand guess pairs from below the co-volume to a thousand times it.
 struct Guesses {
   const char* V1;
   const char* V2;
@@ -63,6 +70,13 @@ void BM_CriticalPointAllPasses(benchmark::State& state) {
   state.SetLabel(Results(window));
 }
 
+void BM_SearchAlongSpinodal(benchmark::State& state) {
+  SetFluid(static_cast<int>(state.range(0)));
+  std::optional<stability::CriticalPoint> point;
+  for (auto _ : state) point = stability::SearchAlongSpinodal(Globals::fraction);
+  state.SetLabel(point ? "T = " + rt::Str(point->T) + ", V = " + rt::Str(point->V) : "none");
+}
+
 void BM_AnalysisTable(benchmark::State& state) {
   SetFluid(static_cast<int>(state.range(0)));
   MathAnal& window = MathAnal::Get();
@@ -77,6 +91,7 @@ void BM_AnalysisTable(benchmark::State& state) {
 
 BENCHMARK(BM_CriticalPointDefaultGuesses)->Arg(2)->Arg(5)->Arg(11)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CriticalPointAllPasses)->Arg(2)->Arg(5)->Arg(11)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchAlongSpinodal)->Arg(2)->Arg(5)->Arg(11)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalysisTable)->Arg(2)->Arg(5)->Arg(11)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -177,8 +177,11 @@ Matrix CofactorMatrix(const Matrix& Q);
 // the gradient of its determinant (Jacobi's formula).
 Matrix CriticalMatrix(const Composition& x, double T, double V);
 // The spinodal temperature in K at V (cm3/mol): a secant search from T0 (K)
-// for a zero of the spinodal matrix's determinant; 0 when it fails or no gas
-// is present. Writes a, b and the critical tables.
+// for a zero of the spinodal matrix's determinant, and where it ends without
+// one a search that brackets the zero by the determinant's sign. A
+// temperature is returned only where the determinant changes sign across
+// it; 0 when none is found or no gas is present. Writes a, b and the
+// critical tables.
 double SpinDetSolution(const Composition& x, double T0, double V);
 
 }  // namespace Globals

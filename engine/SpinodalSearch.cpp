@@ -1,5 +1,6 @@
 // The spinodal temperature at a molar volume: a secant search on the
-// temperature for a zero of the spinodal matrix's determinant.
+// temperature for a zero of the spinodal matrix's determinant, and a
+// sign-bracketed search where the secant search ends without one.
 
 #include <bit>
 #include <cmath>
@@ -20,36 +21,77 @@ constexpr int kLastPass = 1000;  // passes 0 .. 1000
 constexpr double kStepBound = 1e+300;
 constexpr double kStepTolerance = 1e-20;
 
-// The determinant of the spinodal matrix at T, with the zero threshold; none
-// when the product of the pivots is not finite, which the threshold alone
-// would turn into a false 0.0.
-std::optional<double> spinodalDeterminant(const detail::SpinodalTerms& terms, double T) {
+// The determinant must change sign between T (1 - d) and T (1 + d): for a
+// stop of the secant search d = 1e-9, so that a stop on the absolute zero
+// threshold counts only where that threshold pins the temperature down
+// closer than that; for the root that the bracketing search has narrowed to
+// neighbouring Doubles d = 1e-6. The band of temperatures in which rounding
+// blurs the determinant's sign is narrower than 1e-8 T down to 1e-3 b above
+// the co-volume b, and than 1e-6 T down to about 1e-4 b.
+constexpr double kStopCheck = 1e-9;
+constexpr double kRootCheck = 1e-6;
+
+// A cycle of the secant search whose temperatures spread less than this,
+// relative to them, has settled on the zero within the rounding of the
+// determinant.
+constexpr double kCycleSpread = 1e-12;
+
+// The determinant of the spinodal matrix at T without the zero threshold;
+// none when it is not finite.
+std::optional<double> rawDeterminant(const detail::SpinodalTerms& terms, double T) {
   Matrix Q = detail::AssembleSpinodalMatrix(terms, T);
-  double product = detail::LUProduct(Q);
+  const double product = detail::LUProduct(Q);
   if (!std::isfinite(product)) return std::nullopt;
-  return detail::ApplyZeroThreshold(product);
+  return product;
+}
+
+// The determinant with the zero threshold, as the secant search uses it;
+// none when the product of the pivots is not finite, which the threshold
+// alone would turn into a false 0.0.
+std::optional<double> spinodalDeterminant(const detail::SpinodalTerms& terms, double T) {
+  const std::optional<double> product = rawDeterminant(terms, T);
+  if (!product) return std::nullopt;
+  return detail::ApplyZeroThreshold(*product);
+}
+
+bool oppositeSigns(double p, double q) { return (p < 0.0 && q > 0.0) || (p > 0.0 && q < 0.0); }
+
+// True when the determinant changes sign across T: between T (1 - d) and
+// T (1 + d), both finite and neither 0.
+bool changesSign(const detail::SpinodalTerms& terms, double T, double d) {
+  if (!(T > 0.0) || !std::isfinite(T)) return false;
+  const std::optional<double> below = rawDeterminant(terms, T * (1 - d));
+  const std::optional<double> above = rawDeterminant(terms, T * (1 + d));
+  return below && above && oppositeSigns(*below, *above);
 }
 
 // The state of the search: the current and the previous temperature. The
 // determinants are functions of them, so the state alone decides every later
 // pass. A state that comes back exactly has run through a loop of passes
 // none of which stopped, and the search would go round that loop until its
-// passes are used up and fail: it can fail at once. The loop is found by
-// Brent's method: the state is kept at passes 1, 2, 4, 8 ... and compared
-// with every state after it.
+// passes are used up. The loop is found by Brent's method: the state is kept
+// at passes 1, 2, 4, 8 ... and compared with every state after it; the
+// temperatures since the kept state give the spread of the loop.
 class LoopWatch {
  public:
   // True when (Tcur, Tprev) equals a state seen before.
   bool Repeats(double Tcur, double Tprev) {
     const Key key{std::bit_cast<std::uint64_t>(Tcur), std::bit_cast<std::uint64_t>(Tprev)};
     if (key == kept_) return true;
+    lowest_ = std::fmin(lowest_, Tcur);
+    highest_ = std::fmax(highest_, Tcur);
     if (++sinceKept_ == span_) {
       kept_ = key;
       span_ *= 2;
       sinceKept_ = 0;
+      lowest_ = highest_ = Tcur;
     }
     return false;
   }
+
+  // After Repeats gave true: the largest difference of the loop's
+  // temperatures.
+  double Spread() const { return highest_ - lowest_; }
 
  private:
   struct Key {
@@ -59,27 +101,19 @@ class LoopWatch {
   Key kept_;
   int span_ = 1;
   int sinceKept_ = 0;
+  double lowest_ = 0.0, highest_ = 0.0;
 };
 
-bool hasPresentGas(const Composition& x) {
-  for (double xi : x) {
-    if (xi > 0.0) return true;
-  }
-  return false;
-}
-
-}  // namespace
-
-double SpinDetSolution(const Composition& x, double T0, double V) {
-  if (!hasPresentGas(x)) return 0.0;
-  // The spinodal matrix changes with the temperature only; its other terms
-  // are formed once, with the same values every fresh matrix would get.
-  const detail::SpinodalTerms terms = detail::FormSpinodalTerms(x, V);
+// The secant search from T0 and 0.99 T0: the temperature at which it stops
+// on a zero (a determinant within the zero threshold, a relative step below
+// 1e-20, or a loop of passes within the rounding of one temperature), or
+// none when it fails or uses up its passes.
+std::optional<double> secantSearch(const detail::SpinodalTerms& terms, double T0) {
   std::optional<double> D0 = spinodalDeterminant(terms, T0);
-  if (!D0) return 0.0;
-  double T1 = kSecondStart * T0;
+  if (!D0) return std::nullopt;
+  const double T1 = kSecondStart * T0;
   std::optional<double> D1 = spinodalDeterminant(terms, T1);
-  if (!D1) return 0.0;
+  if (!D1) return std::nullopt;
 
   // The current point has the larger determinant in magnitude; T0 on a tie.
   double Tcur = T0, Dcur = *D0, Tprev = T1, Dprev = *D1;
@@ -95,13 +129,97 @@ double SpinDetSolution(const Composition& x, double T0, double V) {
     Dprev = Dcur;
     Tcur = Tcur + dT;
     std::optional<double> D = spinodalDeterminant(terms, Tcur);
-    if (!D || !(std::fabs(dT) < kStepBound && Tcur != 0.0)) return 0.0;
+    if (!D || !(std::fabs(dT) < kStepBound && Tcur != 0.0)) return std::nullopt;
     Dcur = *D;
     if (std::fabs(dT / Tcur) < kStepTolerance || Dcur == 0.0) return Tcur;
-    if (loop.Repeats(Tcur, Tprev)) return 0.0;
+    if (loop.Repeats(Tcur, Tprev)) {
+      if (loop.Spread() <= kCycleSpread * std::fabs(Tcur)) return Tcur;
+      return std::nullopt;
+    }
     rt::RuntimeBackgroundTask();
   }
-  return 0.0;
+  return std::nullopt;
+}
+
+// The zero of the determinant nearest T0 in factors of 2, by signs alone:
+// from T0 the temperature is halved and doubled in turn until the
+// determinant's sign differs from its sign at T0, and that bracket is
+// halved down to neighbouring Doubles. The temperature of the end with the
+// smaller determinant, when the sign changes across it; 0 otherwise.
+double bracketedSearch(const detail::SpinodalTerms& terms, double T0) {
+  if (!(T0 > 0.0) || !std::isfinite(T0)) return 0.0;
+  const std::optional<double> D0 = rawDeterminant(terms, T0);
+  if (!D0) return 0.0;
+  if (*D0 == 0.0) return changesSign(terms, T0, kRootCheck) ? T0 : 0.0;
+
+  // Halving and doubling in turn, each side until the sign differs from
+  // the sign at T0 or the determinant can no longer be formed; [lo, hi]
+  // then brackets the zero.
+  double lo = 0.0, hi = 0.0, Dlo = 0.0, Dhi = 0.0;
+  double side[2] = {T0, T0};  // the last temperatures with the sign of T0
+  double Dside[2] = {*D0, *D0};
+  bool open[2] = {true, true};
+  bool found = false;
+  while (!found && (open[0] || open[1])) {
+    for (int s = 0; s < 2 && !found; ++s) {
+      if (!open[s]) continue;
+      const double T = s == 0 ? side[s] / 2 : side[s] * 2;
+      const std::optional<double> D =
+          T > 0.0 && std::isfinite(T) ? rawDeterminant(terms, T) : std::nullopt;
+      if (!D || *D == 0.0) {
+        open[s] = false;
+      } else if (!oppositeSigns(*D, *D0)) {
+        side[s] = T, Dside[s] = *D;
+      } else if (s == 0) {
+        lo = T, Dlo = *D, hi = side[s], Dhi = Dside[s], found = true;
+      } else {
+        lo = side[s], Dlo = Dside[s], hi = T, Dhi = *D, found = true;
+      }
+    }
+    rt::RuntimeBackgroundTask();
+  }
+  if (!found) return 0.0;
+
+  // Bisection: the ends keep opposite signs.
+  for (;;) {
+    const double mid = lo + (hi - lo) / 2;
+    if (!(lo < mid && mid < hi)) break;
+    const std::optional<double> D = rawDeterminant(terms, mid);
+    if (!D) return 0.0;
+    if (*D == 0.0) return changesSign(terms, mid, kRootCheck) ? mid : 0.0;
+    if (oppositeSigns(*D, Dlo)) {
+      hi = mid, Dhi = *D;
+    } else {
+      lo = mid, Dlo = *D;
+    }
+    rt::RuntimeBackgroundTask();
+  }
+  const double T = std::fabs(Dlo) <= std::fabs(Dhi) ? lo : hi;
+  return changesSign(terms, T, kRootCheck) ? T : 0.0;
+}
+
+bool hasPresentGas(const Composition& x) {
+  for (double xi : x) {
+    if (xi > 0.0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// A stop of the secant search counts only where the determinant changes sign
+// across it: the absolute zero threshold also stops the search wherever the
+// determinant is merely small, at large volumes already at the start
+// temperature. Where the secant search ends without a zero that counts, the
+// sign-bracketed search looks for one from T0.
+double SpinDetSolution(const Composition& x, double T0, double V) {
+  if (!hasPresentGas(x)) return 0.0;
+  // The spinodal matrix changes with the temperature only; its other terms
+  // are formed once, with the same values every fresh matrix would get.
+  const detail::SpinodalTerms terms = detail::FormSpinodalTerms(x, V);
+  const std::optional<double> stop = secantSearch(terms, T0);
+  if (stop && changesSign(terms, *stop, kStopCheck)) return *stop;
+  return bracketedSearch(terms, T0);
 }
 
 }  // namespace Globals

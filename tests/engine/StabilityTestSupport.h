@@ -78,6 +78,14 @@ inline long double eliminationDeterminant(const Globals::Matrix& M) {
   return det;
 }
 
+// True when the determinant of the spinodal matrix, by elimination in
+// extended precision, has opposite signs at T (1 - d) and T (1 + d).
+inline bool spinodalSignChange(const Globals::Composition& x, double T, double V, double d) {
+  const long double below = eliminationDeterminant(Globals::SpinodalMatrix(x, T * (1 - d), V));
+  const long double above = eliminationDeterminant(Globals::SpinodalMatrix(x, T * (1 + d), V));
+  return (below < 0 && above > 0) || (below > 0 && above < 0);
+}
+
 // The present gases of a composition (fraction above 0.0) in ascending gas
 // index: element p is the gas of present index p.
 inline std::vector<int> presentGases(const Globals::Composition& x) {

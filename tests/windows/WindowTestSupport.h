@@ -39,12 +39,13 @@ class WindowTest : public ::testing::Test {
   // The fluid as the fluid window's "continue" leaves it: the fractions and
   // their integers at the 10^-12 grain.
   static void SetFluid(std::initializer_list<std::pair<Gas, double>> fractions) {
-    Globals::fraction.fill(0.0);
-    Globals::IntegerFraction.fill(0);
-    for (const auto& [gas, x] : fractions) {
-      Globals::fraction[gas] = x;
-      Globals::IntegerFraction[gas] = rt::ToInt64(x * 1e12);
-    }
+    Globals::Composition x{};
+    for (const auto& [gas, value] : fractions) x[gas] = value;
+    SetFluid(x);
+  }
+  static void SetFluid(const Globals::Composition& x) {
+    Globals::fraction = x;
+    for (int gas = 0; gas < Globals::NumGases; ++gas) Globals::IntegerFraction[gas] = rt::ToInt64(x[gas] * 1e12);
   }
 
   // The window of class W from its getter, shown and made the active window

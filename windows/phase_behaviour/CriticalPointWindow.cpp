@@ -92,8 +92,10 @@ void CriticalPointWindow::Event_Activate() {
 
 // A pure gas is its own pseudo-critical point, as the labels show it. Any
 // other fluid is searched from the two first guesses; the point where the
-// search stops is shown only when it is a critical point. Leaves the
-// temperature and pressure in the shared state.
+// search stops is shown only when it is a critical point. Where it is not,
+// the search goes on along the whole spinodal and shows the critical point
+// of highest temperature found there. Leaves the temperature and pressure in
+// the shared state.
 void CriticalPointWindow::calculate_Action() {
   fw::BusyCursor busy;
   const double Tpc = rt::Val(staticText("ResultPseudoT").Text());
@@ -104,13 +106,18 @@ void CriticalPointWindow::calculate_Action() {
     if (T > 0 && V > 0) P = Globals::Pressure(Globals::fraction, T, V);
     found = T > 0;
   } else {
-    const stability::SearchRun run =
-        stability::RunCriticalSearch(Globals::fraction, rt::Val(editField("dataEntry1").Text()),
-                                     rt::Val(editField("dataEntry2").Text()), [&busy] { busy.Poll(); });
+    const auto poll = [&busy] { busy.Poll(); };
+    const stability::SearchRun run = stability::RunCriticalSearch(
+        Globals::fraction, rt::Val(editField("dataEntry1").Text()), rt::Val(editField("dataEntry2").Text()), poll);
     T = run.T;
     V = run.V;
     if (const auto point = stability::AcceptCriticalPoint(Globals::fraction, run)) {
       P = point->P;
+      found = true;
+    } else if (const auto further = stability::SearchAlongSpinodal(Globals::fraction, poll)) {
+      T = further->T;
+      V = further->V;
+      P = further->P;
       found = true;
     } else if (run.Converged()) {
       // A stop that is no critical point leaves no conditions behind.

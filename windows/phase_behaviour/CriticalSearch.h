@@ -45,12 +45,27 @@ struct CriticalPoint {
 // functions give, far out where the determinant underflows its threshold,
 // below the co-volume, at a negative pressure, or where the spinodal's null
 // vector has no component on the gas whose row carries the gradient. So a
-// point counts only after a secant step of relative size below 1e-6, with V
-// finite above the co-volume, T and P above 0, and the third-order condition
-// met whichever row is replaced.
+// point counts only after a secant step of relative size below 1e-6, and
+// when it passes AcceptPoint.
 std::optional<CriticalPoint> AcceptCriticalPoint(const Globals::Composition& x, const SearchRun& run);
+
+// The point (T, V) of the spinodal as a critical point: V finite above the
+// co-volume, T and P above 0, and the third-order condition met whichever
+// row is replaced, its magnitude below kCriticalResidual and its sign
+// changing along the spinodal within V (1 +- 1e-6). Or none.
+std::optional<CriticalPoint> AcceptPoint(const Globals::Composition& x, double T, double V);
 
 // The largest relative step after which a stop counts.
 inline constexpr double kLargestFinalStep = 1e-6;
+
+// The search on where the secant search ends without a critical point: the
+// signed critical condition along the spinodal, from just above the
+// co-volume b to 100 b, at the volumes b (1 + 10^t) for t from -3 to 2 in
+// steps of 1/40; each change of its sign between neighbouring volumes is
+// halved down to neighbouring Doubles, and the point there accepted as
+// AcceptPoint accepts it. The accepted point of highest temperature, or
+// none. `pass` is called once per volume tried.
+std::optional<CriticalPoint> SearchAlongSpinodal(const Globals::Composition& x,
+                                                 const std::function<void()>& pass = {});
 
 }  // namespace stability

@@ -70,10 +70,22 @@ std::vector<double> nullVector(const Globals::Matrix& Q) {
 
 }  // namespace
 
-double CriticalConditionResidual(const Composition& x, double T, double V) {
+// The attraction part of the Helmholtz energy, -(sum of n_i sqrt(a_i))^2/V,
+// has the Hessian -(2/V) w w^T, w a fixed vector of the fluid; the spinodal
+// matrix at 0 K is that Hessian. Where Q u = 0 the rest of Q, positive
+// definite, gives T B u = (2/V) w (w.u), so w.u never vanishes on the
+// spinodal: u is turned so that w.u > 0, which row 0 of Q at 0 K, applied
+// to u, shows as (2 s/V^2) (w.u) with s > 0.
+double CriticalCondition(const Composition& x, double T, double V) {
   const Globals::Matrix Q = Globals::SpinodalMatrix(x, T, V);
-  const std::vector<double> u = nullVector(Q);
-  if (u.empty()) return 1.0;
+  std::vector<double> u = nullVector(Q);
+  if (u.empty()) return std::nan("");
+  const Globals::Matrix attractionQ = Globals::SpinodalMatrix(x, 0.0, V);
+  double side = 0.0;
+  for (int j = 0; j < attractionQ.cols(); ++j) side += attractionQ(0, j) * u[static_cast<std::size_t>(j)];
+  if (side < 0.0) {
+    for (double& uj : u) uj = -uj;
+  }
   // The variables in the order of the matrix rows: V, then the mole numbers
   // of the present gases after the first.
   std::vector<int> selectors = {-1};
@@ -95,8 +107,13 @@ double CriticalConditionResidual(const Composition& x, double T, double V) {
       }
     }
   }
-  if (!(scale > 0.0) || !std::isfinite(scale)) return 1.0;
-  return std::fabs(sum) / scale;
+  if (!(scale > 0.0) || !std::isfinite(scale)) return std::nan("");
+  return sum / scale;
+}
+
+double CriticalConditionResidual(const Composition& x, double T, double V) {
+  const double condition = CriticalCondition(x, T, V);
+  return std::isnan(condition) ? 1.0 : std::fabs(condition);
 }
 
 }  // namespace stability

@@ -49,8 +49,13 @@ int PureGas(const Composition& x);
 // form that does not depend on which row of the critical matrix carries the
 // gradient: with u the null vector of the spinodal matrix Q, the cubic form
 // sum over k, i, j of u_k u_i u_j dQ(i, j)/dz_k, divided by the sum of the
-// magnitudes of its terms. Near 0 at a critical point; 1 when nothing can
-// be formed (no present gas, Q without a null direction).
+// magnitudes of its terms. u is turned to one side throughout (see the
+// source), so the condition changes sign where the spinodal passes a
+// critical point. Between -1 and 1, 0 at a critical point; NaN when nothing
+// can be formed (no present gas, Q without a null direction).
+double CriticalCondition(const Composition& x, double T, double V);
+
+// The magnitude of the critical condition; 1 when it cannot be formed.
 double CriticalConditionResidual(const Composition& x, double T, double V);
 
 // The residual up to which a point counts as critical.

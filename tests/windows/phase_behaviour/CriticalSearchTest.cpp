@@ -1,6 +1,8 @@
 // The critical-point search and the analysis table against the search
 // written out literally on the literal engine: whatever the engine does
-// faster, every number the windows show keeps its bits.
+// faster, every number the windows show keeps its bits. The spinodal
+// temperatures come from the engine's search, which its own tests hold to
+// the literal search and to the sign of the determinant.
 
 #include "windows/phase_behaviour/CriticalSearch.h"
 
@@ -20,7 +22,7 @@ using Globals::Composition;
 double literalLadder(const Composition& x, double V, std::initializer_list<double> starts) {
   double T = 0.0;
   for (double start : starts) {
-    T = literal::SpinDetSolution(x, start, V);
+    T = Globals::SpinDetSolution(x, start, V);
     if (!(T < 0.1)) return T;
   }
   return 0.0;
@@ -100,6 +102,28 @@ TEST(CriticalSearch, AnalysisTableRowsAsTheLiteralEngineGivesThem) {
     ASSERT_TRUE(same(expectedT, T)) << V;
     ASSERT_TRUE(same(literalZero(x, T, V), stability::ZeroFunction(x, T, V))) << V;
   }
+}
+
+// Toward the co-volume the normalised critical condition shrinks like
+// (V - b)^3 without changing sign: for H2O/N2, which has no critical point,
+// it is below 1e-6 at 1.01 b. A point counts only where the condition
+// changes sign, so none is accepted there; the critical point of CO2/CH4
+// is.
+TEST(CriticalSearch, APointCountsOnlyWhereTheConditionChangesSign) {
+  Composition x{};
+  x[0] = x[2] = 0.5;
+  const double V = 1.01 * Globals::bMixture(x);
+  const double T = stability::SpinodalTemperature(x, V, stability::kSearchStarts);
+  ASSERT_GT(T, 0.1);
+  ASSERT_LT(stability::CriticalConditionResidual(x, T, V), stability::kCriticalResidual);
+  EXPECT_FALSE(stability::AcceptPoint(x, T, V));
+  EXPECT_FALSE(stability::SearchAlongSpinodal(x));
+
+  Composition y{};
+  y[1] = y[9] = 0.5;
+  const auto point = stability::SearchAlongSpinodal(y);
+  ASSERT_TRUE(point);
+  EXPECT_TRUE(stability::AcceptPoint(y, point->T, point->V));
 }
 
 }  // namespace

@@ -67,6 +67,27 @@ TEST_F(MathAnalTest, TableFollowsTheSpinodalAndTheZeroFunctionChangesSignAtTheCr
   ExpectHeadings(window);
 }
 
+// Ten gases at 0.09 and C2H6 at 0.1: the rows of 95, 279 and 459 cm3/mol,
+// at which the secant search settles into a loop among temperatures a few
+// units of rounding apart, showed "-". Every row has its spinodal
+// temperature.
+TEST_F(MathAnalTest, RowsWhereTheSearchLoopsWithinRoundingHaveTheirSpinodal) {
+  SetFluid({{H2O, 0.09}, {CO2, 0.09}, {N2, 0.09}, {H2S, 0.09}, {NH3, 0.09}, {H2, 0.09}, {O2, 0.09}, {CO, 0.09},
+            {Ar, 0.09}, {CH4, 0.09}, {C2H6, 0.1}});
+  auto& window = Open<MathAnal>();
+  Press(window, "calculate");
+  ASSERT_EQ(Table(window).RowCount(), 250);
+  const vdwtest::Mixture m(Globals::fraction);
+  for (int row = 0; row < 250; ++row) {
+    const double V = Cell(window, row, 0), T = Cell(window, row, 1);
+    ASSERT_NE(Table(window).Cell(row, 1), "-") << V;
+    if (V == 95 || V == 279 || V == 459 || row % 50 == 0) {
+      EXPECT_NEAR(T, static_cast<double>(vdwtest::SpinodalTemperature(m, V)), 1e-7 * T) << V;
+      EXPECT_TRUE(vdwtest::SpinodalBetween(m, T, V)) << V;
+    }
+  }
+}
+
 TEST_F(MathAnalTest, FluidWithoutGasGivesRowsOfDashes) {
   SetFluid({});
   auto& window = Open<MathAnal>();

@@ -83,6 +83,73 @@ TEST_F(SpinodalWindowTest, SpinodalBelowATenthOfAKelvinCountsAsNone) {
   ExpectFailureTexts(Calculate("1e5"));
 }
 
+// Far out the determinant is within its zero threshold already at the start
+// temperatures, which the search once took for zeros: CO2/CH4 showed 0.159,
+// 1.18 and 109.4 K and 1000 K at 1e6, 1e7, 1e9 and 1e12 cm3/mol, and CO2 1000
+// K at 1e8. The reference puts the spinodal at about 0.0717 K (CO2/CH4,
+// falling as 1/V) and 2a/(R V) = 8.8e-4 K (CO2): below 0.1 K, which counts
+// as none. Where it lies above, the window shows it.
+TEST_F(SpinodalWindowTest, FarOutTheSpinodalIsShownOrNone) {
+  struct Case {
+    std::initializer_list<std::pair<Gas, double>> fluid;
+    double V;
+    double spinodal;  // K, to 1 %
+  };
+  const Case cases[] = {
+      {{{CO2, 0.5}, {CH4, 0.5}}, 1e4, 7.11},         {{{CO2, 0.5}, {CH4, 0.5}}, 1e5, 0.7166},
+      {{{CO2, 0.5}, {CH4, 0.5}}, 1e6, 0.0717},       {{{CO2, 0.5}, {CH4, 0.5}}, 1e7, 0.00717},
+      {{{CO2, 0.5}, {CH4, 0.5}}, 1e9, 7.2e-5},       {{{CO2, 0.5}, {CH4, 0.5}}, 1e12, 7.2e-8},
+      {{{CO2, 1.0}}, 1e8, 8.8e-4},
+  };
+  for (const Case& c : cases) {
+    SetFluid(c.fluid);
+    const vdwtest::Mixture m(Globals::fraction);
+    const double Ts = static_cast<double>(vdwtest::SpinodalTemperature(m, c.V));
+    ASSERT_NEAR(Ts, c.spinodal, 0.01 * c.spinodal) << c.V;
+    auto& window = Calculate(rt::Str(c.V));
+    if (Ts < 0.1) {
+      ExpectFailureTexts(window);
+      EXPECT_EQ(Globals::TempKelvin, 0.0) << c.V;
+      continue;
+    }
+    const double T = NumberOf(window, "ResultT");
+    EXPECT_NEAR(T, Ts, 1e-8 * Ts) << c.V;
+    EXPECT_TRUE(vdwtest::SpinodalBetween(m, T, c.V)) << c.V;
+    EXPECT_NEAR(NumberOf(window, "ResultP"), static_cast<double>(m.Pressure(T, c.V)), 1e-9 * T * Globals::R / c.V);
+  }
+}
+
+// Volumes at which the secant search settles into a loop among temperatures
+// a few units of rounding apart, which once gave "no soluton"; the
+// neighbouring volumes always worked.
+TEST_F(SpinodalWindowTest, SpinodalWhereTheSearchLoopsWithinRounding) {
+  struct Case {
+    std::initializer_list<std::pair<Gas, double>> fluid;
+    const char* V;
+    double spinodal;  // K, to 1e-4 K
+  };
+  const Case cases[] = {
+      {{{CO2, 0.4}, {CH4, 0.4}, {N2, 0.2}}, "128.748", 231.3768},
+      {{{CO2, 0.4}, {CH4, 0.4}, {N2, 0.2}}, "128.749", 231.3767},
+      {{{CO2, 0.4}, {CH4, 0.4}, {N2, 0.2}}, "128.75", 231.3765},
+      {{{H2O, 0.09}, {CO2, 0.09}, {N2, 0.09}, {H2S, 0.09}, {NH3, 0.09}, {H2, 0.09}, {O2, 0.09}, {CO, 0.09},
+        {Ar, 0.09}, {CH4, 0.09}, {C2H6, 0.1}},
+       "95", 286.2575},
+  };
+  for (const Case& c : cases) {
+    SetFluid(c.fluid);
+    const vdwtest::Mixture m(Globals::fraction);
+    const double V = rt::Val(c.V);
+    auto& window = Calculate(c.V);
+    const double T = NumberOf(window, "ResultT");
+    EXPECT_NEAR(T, c.spinodal, 1e-4) << c.V;
+    EXPECT_NEAR(T, static_cast<double>(vdwtest::SpinodalTemperature(m, V)), 1e-7 * T) << c.V;
+    EXPECT_TRUE(vdwtest::SpinodalBetween(m, T, V)) << c.V;
+    const double P = static_cast<double>(m.Pressure(T, V));
+    EXPECT_NEAR(NumberOf(window, "ResultP"), P, 1e-9 * std::fabs(P) + 1e-12) << c.V;
+  }
+}
+
 TEST_F(SpinodalWindowTest, FluidWithoutGasFails) {
   SetFluid({});
   ExpectFailureTexts(Calculate("100"));
