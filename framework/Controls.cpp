@@ -44,12 +44,13 @@ using TextFits = std::function<bool(const QFont&, const QString&)>;
 // a caption condensed before its numbers are rounded.
 bool CanShow(const NumberText& text, const QFont& font, const TextFits& fits) {
   if (!text.IsNumber()) return fits(font, text.Full());
-  const auto& forms = text.Forms();
-  return std::any_of(forms.begin(), forms.end(), [&](const QString& form) { return fits(font, form); });
+  bool fitted = false;
+  text.Fitting([&](const QString& form) { return fits(font, form); }, &fitted);
+  return fitted;
 }
 
 // The form shown in a face: the one with the most digits that fits.
-const QString& FormShown(const NumberText& text, const QFont& font, const TextFits& fits) {
+QString FormShown(const NumberText& text, const QFont& font, const TextFits& fits) {
   return text.Fitting([&](const QString& form) { return fits(font, form); });
 }
 
@@ -175,7 +176,7 @@ bool StaticText::Fits(const QFont& font, const QString& text) const {
 // After each refit: the form that fits the font now chosen (a wrapped text
 // always whole).
 void StaticText::ShowFitted() {
-  const QString& shown = wordWrap() ? numbers_.Full() : FormShown(numbers_, font(), Measure());
+  const QString shown = wordWrap() ? numbers_.Full() : FormShown(numbers_, font(), Measure());
   if (shown != text()) setText(shown);
   setToolTip(Shortened() ? numbers_.Full() : QString());
   const bool selectable = numbers_.IsNumber() || Shortened();

@@ -29,9 +29,8 @@ QString ExponentText(QChar mark, int order) {
 
 }  // namespace
 
-NumberText::NumberText(const QString& text) {
+NumberText::NumberText(const QString& text) : full_(text) {
   isNumber_ = WholeNumberPattern().match(text).hasMatch();
-  qsizetype mostDigits = 0;
   for (auto it = NumberPattern().globalMatch(text); it.hasNext();) {
     const QRegularExpressionMatch match = it.next();
     Number number;
@@ -48,29 +47,23 @@ NumberText::NumberText(const QString& text) {
     const int exponent = std::clamp(match.captured(4).toInt(), -9999, 9999);
     number.order = int(match.capturedLength(1) - number.leadingZeros - 1) + exponent;
     numbers_.push_back(number);
-    mostDigits = std::max(mostDigits, significant);
-  }
-  forms_.push_back(text);
-  for (int digits = int(mostDigits) - 1; digits >= 1; --digits) {
-    QString form = Rounded(digits);
-    if (form != forms_.back()) forms_.push_back(std::move(form));
+    mostDigits_ = std::max(mostDigits_, int(significant));
   }
 }
 
 QString NumberText::Rounded(int digits) const {
-  const QString& text = forms_.front();
   QString result;
   qsizetype at = 0;
   for (const Number& number : numbers_) {
-    result += text.mid(at, number.start - at) + RoundedNumber(number, std::max(1, digits));
+    result += full_.mid(at, number.start - at) + RoundedNumber(number, std::max(1, digits));
     at = number.start + number.length;
   }
-  return result + text.mid(at);
+  return result + full_.mid(at);
 }
 
 QString NumberText::RoundedNumber(const Number& number, int digits) const {
   QString kept = number.digits.mid(number.leadingZeros);
-  if (kept.size() <= digits) return forms_.front().mid(number.start, number.length);
+  if (kept.size() <= digits) return full_.mid(number.start, number.length);
   int order = number.order;
   const bool up = kept[digits] >= QChar('5');
   kept.truncate(digits);
@@ -95,10 +88,18 @@ QString NumberText::RoundedNumber(const Number& number, int digits) const {
   return mantissa + ExponentText(number.exponentMark.isNull() ? QChar('e') : number.exponentMark, order);
 }
 
-const QString& NumberText::Fitting(const std::function<bool(const QString&)>& fits) const {
-  for (const QString& form : forms_)
+QString NumberText::Fitting(const std::function<bool(const QString&)>& fits, bool* fitted) const {
+  if (fitted) *fitted = true;
+  if (fits(full_)) return full_;
+  QString tried = full_;
+  for (int digits = mostDigits_ - 1; digits >= 1; --digits) {
+    QString form = Rounded(digits);
+    if (form == tried) continue;
     if (fits(form)) return form;
-  return forms_.back();
+    tried = std::move(form);
+  }
+  if (fitted) *fitted = false;
+  return tried;
 }
 
 }  // namespace fw

@@ -12,7 +12,7 @@ class NumberText {
  public:
   explicit NumberText(const QString& text);
 
-  const QString& Full() const { return forms_.front(); }
+  const QString& Full() const { return full_; }
   // The whole text is one number, or a complex pair "a and b·i".
   bool IsNumber() const { return isNumber_; }
   // The text with each of its numbers that has more than `digits`
@@ -20,11 +20,10 @@ class NumberText {
   // keeps its sign, its notation where that can hold the digits (else it
   // takes an exponent: "2.02e+10") and the text around it.
   QString Rounded(int digits) const;
-  // The text itself, then its roundings to fewer and fewer digits down to
-  // one, each once: the forms a box may show, the most digits first.
-  const std::vector<QString>& Forms() const { return forms_; }
-  // The first form for which `fits` holds, else the last.
-  const QString& Fitting(const std::function<bool(const QString&)>& fits) const;
+  // The first of the text itself and its roundings to fewer and fewer digits
+  // (down to one) for which `fits` holds; else the rounding to one digit.
+  // `fitted` tells which.
+  QString Fitting(const std::function<bool(const QString&)>& fits, bool* fitted = nullptr) const;
 
  private:
   struct Number {
@@ -36,8 +35,9 @@ class NumberText {
   };
   QString RoundedNumber(const Number& number, int digits) const;
 
+  QString full_;
   std::vector<Number> numbers_;
-  std::vector<QString> forms_;
+  int mostDigits_ = 0;  // significant digits of the longest number
   bool isNumber_ = false;
 };
 

@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+#include <QString>
+
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -22,20 +24,21 @@ struct ShownNumber {
 };
 
 inline std::vector<ShownNumber> NumbersIn(const std::string& text, std::string& words) {
-  static const std::regex number(R"((\d+)(?:\.(\d*))?(?:[eE]([-+]?\d+))?)");
+  static const QRegularExpression number(QStringLiteral("(\\d+)(?:\\.(\\d*))?(?:[eE]([-+]?\\d+))?"));
+  const QString all = QString::fromStdString(text);
   std::vector<ShownNumber> numbers;
-  words.clear();
-  auto from = text.cbegin();
-  for (std::sregex_iterator it(text.begin(), text.end(), number), end; it != end; ++it) {
-    const std::smatch& match = *it;
-    words.append(from, match[0].first) += '#';
-    from = match[0].second;
-    const int decimals = int(match[2].length());
-    const int exponent = match[3].matched ? std::stoi(match[3].str()) : 0;
-    numbers.push_back({match[0].str(), std::strtold(match[0].str().c_str(), nullptr),
-                       std::pow(10.0L, exponent - decimals)});
+  QString rest;
+  qsizetype from = 0;
+  for (auto it = number.globalMatch(all); it.hasNext();) {
+    const QRegularExpressionMatch match = it.next();
+    rest += all.mid(from, match.capturedStart(0) - from) + QChar('#');
+    from = match.capturedEnd(0);
+    const std::string written = match.captured(0).toStdString();
+    const int decimals = int(match.capturedLength(2));
+    const int exponent = match.capturedLength(3) ? match.captured(3).toInt() : 0;
+    numbers.push_back({written, std::strtold(written.c_str(), nullptr), std::pow(10.0L, exponent - decimals)});
   }
-  words.append(from, text.cend());
+  words = (rest + all.mid(from)).toStdString();
   return numbers;
 }
 

@@ -60,6 +60,14 @@ TEST(RoundingRule, ShowsTheMostSignificantDigitsThatFit) {
   }
 }
 
+TEST(RoundingRule, TheReadingCheckRefusesCutsAndWrongDigits) {
+  EXPECT_FALSE(ReadsAs("175.867959705", "175.86795970576905")) << "cut, not rounded";
+  EXPECT_FALSE(ReadsAs("175.86795\u20265769", "175.86795970576905")) << "an ellipsis";
+  EXPECT_FALSE(ReadsAs("6.853742e-04", "6.85374162954595e-05")) << "a wrong exponent";
+  EXPECT_FALSE(ReadsAs("6.853742", "6.85374162954595e-05")) << "a lost exponent";
+  EXPECT_FALSE(ReadsAs("64.193506 and 45.209310\u00B7i", "64.1935063542591 and -45.2093104860666\u00B7i"));
+}
+
 TEST(RoundingRule, OnlyWholeNumbersAndComplexPairsAreNumbers) {
   const struct {
     const char* text;
@@ -74,7 +82,7 @@ TEST(RoundingRule, OnlyWholeNumbersAndComplexPairsAreNumbers) {
               {"12 and", false},
               {"", false}};
   for (const auto& row : rows) EXPECT_EQ(fw::NumberText(QString::fromUtf8(row.text)).IsNumber(), row.number) << row.text;
-  EXPECT_EQ(fw::NumberText("no solution").Forms().size(), 1u) << "nothing to round";
+  EXPECT_EQ(fw::NumberText("no solution").Rounded(1), "no solution") << "nothing to round";
 }
 
 // ------------------------------------------------------- labels and lists
