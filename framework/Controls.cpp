@@ -39,19 +39,22 @@ constexpr int kNarrowestStretch = 75;
 
 using TextFits = std::function<bool(const QFont&, const QString&)>;
 
-// Whether a face can show the text: a number in any of its roundings, any
-// other text only whole. So a number is rounded before it is condensed, and
+// The form of the text a face shows: a number rounded to the most digits
+// that fit, any other text whole; `fitted` tells whether that fits. Tried
+// face by face, widest first, a number is rounded before it is condensed and
 // a caption condensed before its numbers are rounded.
-bool CanShow(const NumberText& text, const QFont& font, const TextFits& fits) {
-  if (!text.IsNumber()) return fits(font, text.Full());
-  bool fitted = false;
-  text.Fitting([&](const QString& form) { return fits(font, form); }, &fitted);
-  return fitted;
+QString FormIn(const NumberText& text, const QFont& font, const TextFits& fits, bool& fitted) {
+  if (text.IsNumber()) return text.Fitting([&](const QString& form) { return fits(font, form); }, &fitted);
+  fitted = fits(font, text.Full());
+  return text.Full();
 }
 
-// The form shown in a face: the one with the most digits that fits.
-QString FormShown(const NumberText& text, const QFont& font, const TextFits& fits) {
-  return text.Fitting([&](const QString& form) { return fits(font, form); });
+// The form shown in the face a fitter chose, given the form FormIn found
+// there: a caption too wide even in the narrowest face has its numbers
+// rounded.
+QString FormShown(const NumberText& text, const QFont& font, const TextFits& fits, const QString& form, bool fitted) {
+  if (fitted || text.IsNumber()) return form;
+  return text.Fitting([&](const QString& candidate) { return fits(font, candidate); });
 }
 
 // Widths to the fraction of a pixel, as text is laid out when drawn.
@@ -104,9 +107,10 @@ TextFitter::TextFitter(QWidget& widget, Fits fits, std::function<void()> refitte
 }
 
 QFont TextFitter::Widest(QFont font, const Fits& fits) {
-  font.setStretch(100);
-  for (int stretch = 95; stretch >= kNarrowestStretch && !fits(font); stretch -= 5) font.setStretch(stretch);
-  return font;
+  for (int stretch = 100;; stretch -= 5) {
+    font.setStretch(stretch);
+    if (fits(font) || stretch <= kNarrowestStretch) return font;
+  }
 }
 
 void TextFitter::Refit() {
@@ -136,8 +140,7 @@ bool TextFitter::eventFilter(QObject* watched, QEvent* event) {
 StaticText::StaticText(QWidget* parent, const std::string& name)
     : QLabel(parent),
       Control(*this, Kind::StaticText, name),
-      fitter_(*this, [this](const QFont& font) { return CanShow(numbers_, font, Measure()); },
-              [this] { ShowFitted(); }) {
+      fitter_(*this, [this](const QFont& font) { return CanShowIn(font); }, [this] { ShowFitted(); }) {
   setTextFormat(Qt::PlainText);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setMargin(0);
@@ -173,13 +176,25 @@ bool StaticText::Fits(const QFont& font, const QString& text) const {
   return true;
 }
 
-// After each refit: the form that fits the font now chosen (a wrapped text
-// always whole).
+// Whether the face can show the text, noting the form it shows there (a
+// wrapped text always whole).
+bool StaticText::CanShowIn(const QFont& font) {
+  if (wordWrap()) {
+    form_ = numbers_.Full();
+    formFits_ = Fits(font, form_);
+  } else {
+    form_ = FormIn(numbers_, font, Measure(), formFits_);
+  }
+  return formFits_;
+}
+
+// After each refit, whose last face tried is the one chosen.
 void StaticText::ShowFitted() {
-  const QString shown = wordWrap() ? numbers_.Full() : FormShown(numbers_, font(), Measure());
+  const QString shown = wordWrap() ? form_ : FormShown(numbers_, font(), Measure(), form_, formFits_);
   if (shown != text()) setText(shown);
   setToolTip(Shortened() ? numbers_.Full() : QString());
-  const bool selectable = numbers_.IsNumber() || Shortened();
+  // An emptied result stays as it was, ready for its next number.
+  const bool selectable = numbers_.IsNumber() || Shortened() || (numbers_.Full().isEmpty() && Selectable());
   setAttribute(Qt::WA_TransparentForMouseEvents, !selectable);
   setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
 }
@@ -479,9 +494,14 @@ class CellEditorDelegate : public QStyledItemDelegate {
     const qreal room = TextRoom(cell);
     const auto fits = [room](const QFont& font, const QString& text) { return Advance(font, text) <= room; };
     const NumberText text(cell.text);
-    cell.font = TextFitter::Widest(cell.font, [&](const QFont& font) { return CanShow(text, font, fits); });
+    QString form;
+    bool fitted = false;
+    cell.font = TextFitter::Widest(cell.font, [&](const QFont& font) {
+      form = FormIn(text, font, fits, fitted);
+      return fitted;
+    });
     cell.fontMetrics = QFontMetrics(cell.font);
-    cell.text = FormShown(text, cell.font, fits);
+    cell.text = FormShown(text, cell.font, fits, form, fitted);
     return cell;
   }
 

@@ -85,7 +85,8 @@ class TextFitter : public QObject {
   // Sets the widest stretch of the designed font for which the text fits.
   void Refit();
   // The designed font at the widest stretch, down to three quarters, for
-  // which `fits` holds; the narrowest when it holds for none.
+  // which `fits` holds; the narrowest when it holds for none. `fits` is
+  // tried widest first and last on the font returned.
   static QFont Widest(QFont designed, const Fits& fits);
 
  protected:
@@ -131,10 +132,13 @@ class StaticText : public QLabel, public Control {
   std::function<bool(const QFont&, const QString&)> Measure() const {
     return [this](const QFont& font, const QString& text) { return Fits(font, text); };
   }
+  bool CanShowIn(const QFont& font);
   void ShowFitted();
   bool Shortened() const { return text() != numbers_.Full(); }
   std::string text_;
   NumberText numbers_{QString()};  // the text with its line breaks as shown
+  QString form_;                   // the form for the face the fitter tried last
+  bool formFits_ = false;
   TextFitter fitter_;
 };
 
