@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "framework/Controls.h"
 #include "framework/Window.h"
 
 namespace fw {
@@ -17,8 +18,25 @@ namespace fw {
 namespace {
 
 Application* theApplication = nullptr;
-QPointer<QLineEdit> watched;
+QPointer<QWidget> watched;
 std::array<QMetaObject::Connection, 2> watchedConnections;
+
+// A label tells of no change of its selection: the edit commands are brought
+// up to date after each mouse or key release on the watched one.
+class LabelWatch : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (object == watched && (type == QEvent::MouseButtonRelease || type == QEvent::KeyRelease)) {
+      if (Application* app = Application::Instance()) app->UpdateEditCommands();
+    }
+    return false;
+  }
+};
+LabelWatch* labelWatch = nullptr;
 
 // "Cmd+Q" style: Cmd is the command key, Ctrl on this desktop.
 QKeySequence KeySequenceOf(const std::string& shortcut) {
@@ -46,36 +64,54 @@ bool KeepsTheEditTarget(QWidget* now) {
   return !now || qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now);
 }
 
-// The field the edit commands act on: the one that has the focus, or had it
-// before a menu took it, in the active window.
-QLineEdit* EditTarget() {
-  QLineEdit* field = watched.data();
-  return field && field->isVisible() && field->isActiveWindow() ? field : nullptr;
+// The field or selectable label the edit commands act on: the one that has
+// the focus, or had it before a menu took it, in the active window.
+QWidget* EditTarget() {
+  QWidget* target = watched.data();
+  return target && target->isVisible() && target->isActiveWindow() ? target : nullptr;
 }
 
-bool Applies(EditCommand command, const QLineEdit* field) {
-  if (!field) return false;
-  const bool writable = !field->isReadOnly();
+bool Applies(EditCommand command, const QLineEdit& field) {
+  const bool writable = !field.isReadOnly();
   switch (command) {
-    case EditCommand::Undo: return writable && field->isUndoAvailable();
-    case EditCommand::Cut: return writable && field->hasSelectedText();
-    case EditCommand::Copy: return field->hasSelectedText();
+    case EditCommand::Undo: return writable && field.isUndoAvailable();
+    case EditCommand::Cut: return writable && field.hasSelectedText();
+    case EditCommand::Copy: return field.hasSelectedText();
     case EditCommand::Paste: return writable && !QApplication::clipboard()->text().isEmpty();
-    case EditCommand::Clear: return writable && field->hasSelectedText();
-    case EditCommand::SelectAll: return !field->text().isEmpty();
+    case EditCommand::Clear: return writable && field.hasSelectedText();
+    case EditCommand::SelectAll: return !field.text().isEmpty();
     case EditCommand::None: return false;
   }
   return false;
 }
 
-void Perform(EditCommand command, QLineEdit& field) {
+// A label's text is only read: copied, or selected whole.
+bool Applies(EditCommand command, const StaticText& label) {
+  if (command == EditCommand::Copy) return label.hasSelectedText();
+  return command == EditCommand::SelectAll && label.Selectable() && !label.text().isEmpty();
+}
+
+bool Applies(EditCommand command, const QWidget* target) {
+  if (const auto* field = qobject_cast<const QLineEdit*>(target)) return Applies(command, *field);
+  if (const auto* label = dynamic_cast<const StaticText*>(target)) return Applies(command, *label);
+  return false;
+}
+
+void Perform(EditCommand command, QWidget& target) {
+  if (auto* label = dynamic_cast<StaticText*>(&target)) {
+    if (command == EditCommand::Copy) label->Copy();
+    if (command == EditCommand::SelectAll) label->SelectAll();
+    return;
+  }
+  auto* field = qobject_cast<QLineEdit*>(&target);
+  if (!field) return;
   switch (command) {
-    case EditCommand::Undo: field.undo(); break;
-    case EditCommand::Cut: field.cut(); break;
-    case EditCommand::Copy: field.copy(); break;
-    case EditCommand::Paste: field.paste(); break;
-    case EditCommand::Clear: field.del(); break;
-    case EditCommand::SelectAll: field.selectAll(); break;
+    case EditCommand::Undo: field->undo(); break;
+    case EditCommand::Cut: field->cut(); break;
+    case EditCommand::Copy: field->copy(); break;
+    case EditCommand::Paste: field->paste(); break;
+    case EditCommand::Clear: field->del(); break;
+    case EditCommand::SelectAll: field->selectAll(); break;
     case EditCommand::None: break;
   }
 }
@@ -149,7 +185,7 @@ void MenuBar::BuildInto(QMenuBar& bar) {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   theApplication = this;
   connect(this, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    if (!KeepsTheEditTarget(now)) ConnectFocusedField(qobject_cast<QLineEdit*>(now));
+    if (!KeepsTheEditTarget(now)) Watch(now);
     UpdateEditCommands();
   });
   connect(clipboard(), &QClipboard::dataChanged, this, [this] { UpdateEditCommands(); });
@@ -158,6 +194,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 Application::~Application() {
   CloseAllWindows();
   theApplication = nullptr;
+  labelWatch = nullptr;
 }
 
 Application* Application::Instance() { return theApplication; }
@@ -180,29 +217,36 @@ int Application::Run() {
 
 void Application::Quit() { exit(0); }
 
-void Application::ConnectFocusedField(QLineEdit* field) {
+void Application::Watch(QWidget* target) {
   for (auto& connection : watchedConnections) disconnect(connection);
-  watched = field;
-  if (!field) return;
+  if (watched && labelWatch) watched->removeEventFilter(labelWatch);
+  watched = nullptr;
   const auto update = [this] { UpdateEditCommands(); };
-  watchedConnections[0] = connect(field, &QLineEdit::textChanged, this, update);
-  watchedConnections[1] = connect(field, &QLineEdit::selectionChanged, this, update);
+  if (auto* field = qobject_cast<QLineEdit*>(target)) {
+    watched = field;
+    watchedConnections[0] = connect(field, &QLineEdit::textChanged, this, update);
+    watchedConnections[1] = connect(field, &QLineEdit::selectionChanged, this, update);
+  } else if (auto* label = dynamic_cast<StaticText*>(target)) {
+    watched = label;
+    if (!labelWatch) labelWatch = new LabelWatch(this);
+    label->installEventFilter(labelWatch);
+  }
 }
 
 void Application::UpdateEditCommands() {
   if (!menuBar_) return;
-  QLineEdit* field = EditTarget();
-  ForEachItem(*menuBar_, [field](MenuItem& item) {
+  QWidget* target = EditTarget();
+  ForEachItem(*menuBar_, [target](MenuItem& item) {
     if (item.IsSeparator() || !item.Children().empty() || !item.AutoEnable()) return;
     if (item.GetType() == MenuItem::Type::Quit) return;
-    item.Action().setEnabled(Applies(EditCommandOf(item.Name()), field));
+    item.Action().setEnabled(Applies(EditCommandOf(item.Name()), target));
   });
 }
 
 void Application::RunEditCommand(std::string_view itemName) {
-  QLineEdit* field = EditTarget();
+  QWidget* target = EditTarget();
   const EditCommand command = EditCommandOf(itemName);
-  if (field && Applies(command, field)) Perform(command, *field);
+  if (target && Applies(command, target)) Perform(command, *target);
   UpdateEditCommands();
 }
 

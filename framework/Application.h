@@ -11,7 +11,6 @@
 #include "framework/ErrorReport.h"
 
 class QAction;
-class QLineEdit;
 class QMenuBar;
 
 namespace fw {
@@ -85,14 +84,16 @@ class Application : public QApplication {
   // The framework's quit command.
   void Quit();
 
-  // Enables each edit command whose effect applies to the focused field of
-  // the active window.
+  // Enables each edit command whose effect applies to the focused field (or
+  // selectable label) of the active window.
   void UpdateEditCommands();
   // Runs the edit command of an item name (EditCut ...) on that field.
   void RunEditCommand(std::string_view itemName);
 
  private:
-  void ConnectFocusedField(QLineEdit* field);
+  // Makes a field or selectable label that took the focus the target of the
+  // edit commands; anything else leaves none.
+  void Watch(QWidget* target);
 
   fw::MenuBar* menuBar_ = nullptr;
 };

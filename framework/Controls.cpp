@@ -1,10 +1,12 @@
 #include "framework/Controls.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QRegularExpression>
@@ -32,54 +34,31 @@ void Fire(const CellHandler& handler, int row, int column) {
   if (handler) RunGuarded([&] { handler(row, column); });
 }
 
-// The narrowest stretch a text is condensed to before numbers are shortened.
+// The narrowest stretch a text is condensed to.
 constexpr int kNarrowestStretch = 75;
 
-// The text with the numbers in it shortened in the middle of their digits,
-// one digit at a time, the longest first, until it fits; a "…" stands for
-// what is left out. A number gives up the digits after its decimal point
-// when it has at least three, else its whole digits; its sign, its exponent
-// and whatever text lies around it (" and ", "·i") stay. When even one
-// digit on each side of the "…" does not fit, that shortest form is it.
-QString ShortenNumbers(const QString& text, const std::function<bool(const QString&)>& fits) {
-  struct Span {
-    qsizetype start, length, kept;
-  };
-  static const QRegularExpression number(QStringLiteral("(\\d+)(?:\\.(\\d+))?(?:[eE][-+]?\\d+)?"));
-  std::vector<Span> spans;
-  for (auto it = number.globalMatch(text); it.hasNext();) {
-    const QRegularExpressionMatch match = it.next();
-    const int part = match.capturedLength(2) >= 3 ? 2 : 1;
-    if (match.capturedLength(part) >= 3)
-      spans.push_back({match.capturedStart(part), match.capturedLength(part), match.capturedLength(part)});
-  }
-  const auto shortened = [&] {
-    QString result;
-    qsizetype at = 0;
-    for (const Span& span : spans) {
-      result += text.mid(at, span.start - at);
-      if (span.kept == span.length) {
-        result += text.mid(span.start, span.length);
-      } else {
-        const qsizetype head = (span.kept + 1) / 2;
-        result += text.mid(span.start, head) + QChar(0x2026) +
-                  text.mid(span.start + span.length - (span.kept - head), span.kept - head);
-      }
-      at = span.start + span.length;
-    }
-    return result + text.mid(at);
-  };
-  QString result = text;
-  while (!fits(result)) {
-    const auto longest = std::max_element(spans.begin(), spans.end(), [](const Span& a, const Span& b) {
-      return a.kept < b.kept;
-    });
-    if (longest == spans.end() || longest->kept <= 2) break;
-    --longest->kept;
-    result = shortened();
-  }
-  return result;
+using TextFits = std::function<bool(const QFont&, const QString&)>;
+
+// The form of the text a face shows: a number rounded to the most digits
+// that fit, any other text whole; `fitted` tells whether that fits. Tried
+// face by face, widest first, a number is rounded before it is condensed and
+// a caption condensed before its numbers are rounded.
+QString FormIn(const NumberText& text, const QFont& font, const TextFits& fits, bool& fitted) {
+  if (text.IsNumber()) return text.Fitting([&](const QString& form) { return fits(font, form); }, &fitted);
+  fitted = fits(font, text.Full());
+  return text.Full();
 }
+
+// The form shown in the face a fitter chose, given the form FormIn found
+// there: a caption too wide even in the narrowest face has its numbers
+// rounded.
+QString FormShown(const NumberText& text, const QFont& font, const TextFits& fits, const QString& form, bool fitted) {
+  if (fitted || text.IsNumber()) return form;
+  return text.Fitting([&](const QString& candidate) { return fits(font, candidate); });
+}
+
+// Widths to the fraction of a pixel, as text is laid out when drawn.
+qreal Advance(const QFont& font, const QString& text) { return QFontMetricsF(font).horizontalAdvance(text); }
 
 }  // namespace
 
@@ -127,10 +106,15 @@ TextFitter::TextFitter(QWidget& widget, Fits fits, std::function<void()> refitte
   widget.installEventFilter(this);
 }
 
+QFont TextFitter::Widest(QFont font, const Fits& fits) {
+  for (int stretch = 100;; stretch -= 5) {
+    font.setStretch(stretch);
+    if (fits(font) || stretch <= kNarrowestStretch) return font;
+  }
+}
+
 void TextFitter::Refit() {
-  QFont font = designed_;
-  font.setStretch(100);
-  for (int stretch = 95; stretch >= kNarrowestStretch && !fits_(font); stretch -= 5) font.setStretch(stretch);
+  const QFont font = Widest(designed_, fits_);
   if (font != widget_.font()) {
     fitting_ = true;
     widget_.setFont(font);
@@ -156,21 +140,24 @@ bool TextFitter::eventFilter(QObject* watched, QEvent* event) {
 StaticText::StaticText(QWidget* parent, const std::string& name)
     : QLabel(parent),
       Control(*this, Kind::StaticText, name),
-      fitter_(*this, [this](const QFont& font) { return Fits(font, lines_); }, [this] { ShowFitted(); }) {
+      fitter_(*this, [this](const QFont& font) { return CanShowIn(font); }, [this] { ShowFitted(); }) {
   setTextFormat(Qt::PlainText);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setMargin(0);
   setIndent(0);
-  // Labels take no input and may overlap other controls (a raised "3" over
-  // its unit): clicks go to whatever lies below.
+  // The label's own menu would copy the shortened text.
+  setContextMenuPolicy(Qt::NoContextMenu);
+  // Until it shows a number, clicks go to whatever lies below (labels may
+  // overlap other controls, as a raised "3" overlaps its unit).
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void StaticText::SetText(const std::string& text) {
   text_ = text;
-  lines_ = ToQ(text);
-  lines_.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  lines_.replace(QChar('\r'), QChar('\n'));
+  QString lines = ToQ(text);
+  lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  lines.replace(QChar('\r'), QChar('\n'));
+  numbers_ = NumberText(lines);
   fitter_.Refit();
 }
 
@@ -184,19 +171,71 @@ bool StaticText::Fits(const QFont& font, const QString& text) const {
     return needed.height() / lineHeight <= std::max(1, height() / lineHeight);
   }
   for (const QString& line : text.split(QChar('\n'))) {
-    if (metrics.horizontalAdvance(line) > width()) return false;
+    if (Advance(font, line) > width()) return false;
   }
   return true;
 }
 
-// After each refit: the full text when it fits the font now chosen, else
-// (unwrapped) its numbers shortened.
+// Whether the face can show the text, noting the form it shows there (a
+// wrapped text always whole).
+bool StaticText::CanShowIn(const QFont& font) {
+  if (wordWrap()) {
+    form_ = numbers_.Full();
+    formFits_ = Fits(font, form_);
+  } else {
+    form_ = FormIn(numbers_, font, Measure(), formFits_);
+  }
+  return formFits_;
+}
+
+// After each refit, whose last face tried is the one chosen.
 void StaticText::ShowFitted() {
-  QString shown = lines_;
-  if (!wordWrap() && !Fits(font(), lines_))
-    shown = ShortenNumbers(lines_, [this](const QString& candidate) { return Fits(font(), candidate); });
+  const QString shown = wordWrap() ? form_ : FormShown(numbers_, font(), Measure(), form_, formFits_);
   if (shown != text()) setText(shown);
-  setToolTip(shown == lines_ ? QString() : lines_);
+  setToolTip(Shortened() ? numbers_.Full() : QString());
+  // An emptied result stays as it was, ready for its next number.
+  const bool selectable = numbers_.IsNumber() || Shortened() || (numbers_.Full().isEmpty() && Selectable());
+  setAttribute(Qt::WA_TransparentForMouseEvents, !selectable);
+  setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+}
+
+void StaticText::SelectAll() {
+  if (Selectable()) setSelection(0, int(text().size()));
+}
+
+void StaticText::Copy() const {
+  if (!hasSelectedText()) return;
+  QApplication::clipboard()->setText(Shortened() ? numbers_.Full() : selectedText());
+}
+
+bool StaticText::event(QEvent* event) {
+  // Ctrl+C reaches the label before any shortcut of that key.
+  if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+      hasSelectedText()) {
+    event->accept();
+    return true;
+  }
+  return QLabel::event(event);
+}
+
+void StaticText::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    Copy();
+    event->accept();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+// A shortened text is selected as a whole, as it is copied.
+void StaticText::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (Shortened() && hasSelectedText()) SelectAll();
+}
+
+void StaticText::mouseDoubleClickEvent(QMouseEvent* event) {
+  QLabel::mouseDoubleClickEvent(event);
+  if (Shortened() && hasSelectedText()) SelectAll();
 }
 
 // --------------------------------------------------------------- EditField
@@ -447,26 +486,22 @@ class CellEditorDelegate : public QStyledItemDelegate {
     QStyledItemDelegate::setEditorData(editor, index);
   }
 
-  // The option of a cell with its text fitted into the cell: condensed as a
-  // label is, then its numbers shortened.
+  // The option of a cell with its text fitted into the cell as a label's
+  // text is into its box.
   QStyleOptionViewItem Fitted(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyleOptionViewItem cell = option;
     initStyleOption(&cell, index);
-    const QWidget* widget = cell.widget;
-    const QStyle* style = widget ? widget->style() : QApplication::style();
-    // The room the style leaves for the text (it elides beyond it).
-    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-    const int room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget).width() - 2 * margin;
-    const auto fits = [&](const QFont& font, const QString& text) {
-      return QFontMetrics(font).horizontalAdvance(text) <= room;
-    };
-    QFont font = cell.font;
-    for (int stretch = 95; stretch >= kNarrowestStretch && !fits(font, cell.text); stretch -= 5)
-      font.setStretch(stretch);
-    if (!fits(font, cell.text))
-      cell.text = ShortenNumbers(cell.text, [&](const QString& text) { return fits(font, text); });
-    cell.font = font;
-    cell.fontMetrics = QFontMetrics(font);
+    const qreal room = TextRoom(cell);
+    const auto fits = [room](const QFont& font, const QString& text) { return Advance(font, text) <= room; };
+    const NumberText text(cell.text);
+    QString form;
+    bool fitted = false;
+    cell.font = TextFitter::Widest(cell.font, [&](const QFont& font) {
+      form = FormIn(text, font, fits, fitted);
+      return fitted;
+    });
+    cell.fontMetrics = QFontMetrics(cell.font);
+    cell.text = FormShown(text, cell.font, fits, form, fitted);
     return cell;
   }
 
@@ -483,6 +518,19 @@ class CellEditorDelegate : public QStyledItemDelegate {
   }
 
  private:
+  // The width the style draws a cell's text in, beyond which it elides it:
+  // the text rectangle less the style's margins on either side, the part
+  // under the scroll bar and the grid line on the cell's right.
+  qreal TextRoom(const QStyleOptionViewItem& cell) const {
+    const QWidget* widget = cell.widget;
+    const QStyle* style = widget ? widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget);
+    const int right = std::min(text.right(), list_.viewport()->rect().right());
+    const int grid = list_.GridVertical() && cell.index.column() + 1 < list_.columnCount() ? 1 : 0;
+    return right - text.left() + 1 - 2 * margin - grid;
+  }
+
   // A shortened cell shows its full text as its tooltip.
   bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                  const QModelIndex& index) override {

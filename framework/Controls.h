@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "framework/Layout.h"
+#include "framework/NumberText.h"
 
 namespace fw {
 
@@ -83,6 +84,10 @@ class TextFitter : public QObject {
   TextFitter(QWidget& widget, Fits fits, std::function<void()> refitted = {});
   // Sets the widest stretch of the designed font for which the text fits.
   void Refit();
+  // The designed font at the widest stretch, down to three quarters, for
+  // which `fits` holds; the narrowest when it holds for none. `fits` is
+  // tried widest first and last on the font returned.
+  static QFont Widest(QFont designed, const Fits& fits);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,9 +100,14 @@ class TextFitter : public QObject {
   bool fitting_ = false;
 };
 
-// A number that does not fit even condensed is shown shortened in the middle
-// of its digits, its sign, exponent and "·i" kept, with the full text as its
-// tooltip; Text() is always the full text.
+// A text too long for its box is shown shortened, its full text in its
+// tooltip; Text() is always the full text. A number (or a complex pair "a and
+// b·i") is rounded to as many significant digits as fit, in the designed face
+// where the shortest rounding fits, else condensed; any other text is
+// condensed first and its numbers rounded only when even that is too wide.
+// A label that shows a number, or a shortened text, takes the mouse: its
+// tooltip shows, and its text can be selected and copied (Ctrl+C, or the
+// Edit menu's Copy); other labels let clicks through to what lies below.
 class StaticText : public QLabel, public Control {
  public:
   StaticText(QWidget* parent, const std::string& name);
@@ -105,11 +115,30 @@ class StaticText : public QLabel, public Control {
   // Carriage returns and line feeds both break lines.
   void SetText(const std::string& text);
 
+  bool Selectable() const { return textInteractionFlags() & Qt::TextSelectableByMouse; }
+  void SelectAll();
+  // Puts the selection on the clipboard: the full text when the text shown
+  // is shortened, however much of it is selected.
+  void Copy() const;
+
+ protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
  private:
   bool Fits(const QFont& font, const QString& text) const;
+  std::function<bool(const QFont&, const QString&)> Measure() const {
+    return [this](const QFont& font, const QString& text) { return Fits(font, text); };
+  }
+  bool CanShowIn(const QFont& font);
   void ShowFitted();
+  bool Shortened() const { return text() != numbers_.Full(); }
   std::string text_;
-  QString lines_;  // the text with its line breaks as shown
+  NumberText numbers_{QString()};  // the text with its line breaks as shown
+  QString form_;                   // the form for the face the fitter tried last
+  bool formFits_ = false;
   TextFitter fitter_;
 };
 
@@ -287,9 +316,9 @@ class ListBox : public QTableWidget, public Control {
 
   // Cells outside the rows and columns throw std::out_of_range.
   std::string Cell(int row, int column) const;
-  // The cell as drawn: a text too wide for its column is condensed, then a
-  // number is shortened in the middle of its digits (its tooltip shows it
-  // whole); Cell() stays the full text.
+  // The cell as drawn, shortened as a label is to the room the style leaves
+  // for text in the cell (its tooltip shows it whole); Cell() stays the full
+  // text.
   std::string ShownCell(int row, int column) const;
   void SetCell(int row, int column, const std::string& text);  // no event
   bool CellEditable(int row, int column) const;

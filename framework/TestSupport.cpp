@@ -7,10 +7,14 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionSlider>
+#include <QMouseEvent>
+#include <QPaintEngine>
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cstdlib>
+#include <QToolTip>
+#include <QWindow>
 #include <stdexcept>
 
 namespace fw::test {
@@ -184,6 +188,101 @@ void ResizeClient(Window& window, int width, int height) {
 void CloseByCloseBox(Window& window) {
   window.close();
   ProcessEvents();
+}
+
+std::string HoverTooltip(Window& window, QPoint at) {
+  QToolTip::hideText();
+  ProcessEvents();
+  QWindow* handle = window.windowHandle();
+  if (!handle) throw std::logic_error("window " + window.Title() + " is not shown");
+  const QPoint inWindow = window.Client().mapTo(&window, at);
+  // Arriving from elsewhere: Qt finds the widget under the mouse itself.
+  QTest::mouseMove(handle, inWindow + QPoint(1, 1));
+  QTest::mouseMove(handle, inWindow);
+  if (!QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000)) return {};
+  const std::string text = QToolTip::text().toStdString();
+  QToolTip::hideText();
+  return text;
+}
+
+void DragAcross(QWidget& widget, QPoint from, QPoint to) {
+  QWidget* window = widget.window();
+  QWindow* handle = window->windowHandle();
+  if (!handle) throw std::logic_error("the widget's window is not shown");
+  // Through the window, so that Qt finds the widget under the mouse itself.
+  QTest::mousePress(handle, Qt::LeftButton, {}, widget.mapTo(window, from));
+  QTest::mouseMove(handle, widget.mapTo(window, to));
+  QTest::mouseRelease(handle, Qt::LeftButton, {}, widget.mapTo(window, to));
+}
+
+namespace {
+
+// A paint engine that draws nothing and notes every text item.
+class TextRecorder : public QPaintEngine {
+ public:
+  TextRecorder() : QPaintEngine(QPaintEngine::AllFeatures) {}
+  bool begin(QPaintDevice*) override { return true; }
+  bool end() override { return true; }
+  void updateState(const QPaintEngineState& state) override {
+    if (state.state() & QPaintEngine::DirtyTransform) transform_ = state.transform();
+  }
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+  void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
+  void drawPath(const QPainterPath&) override {}
+  void drawTextItem(const QPointF& at, const QTextItem& item) override {
+    const QRectF box(at.x(), at.y() - item.ascent(), item.width(), item.ascent() + item.descent());
+    texts.push_back({item.text(), transform_.mapRect(box)});
+  }
+  Type type() const override { return QPaintEngine::User; }
+
+  std::vector<DrawnText> texts;
+
+ private:
+  QTransform transform_;
+};
+
+class RecordingDevice : public QPaintDevice {
+ public:
+  explicit RecordingDevice(QSize size) : size_(size) {}
+  QPaintEngine* paintEngine() const override { return &engine_; }
+  std::vector<DrawnText>& Texts() { return engine_.texts; }
+
+ protected:
+  int metric(PaintDeviceMetric metric) const override {
+    switch (metric) {
+      case PdmWidth: return size_.width();
+      case PdmHeight: return size_.height();
+      case PdmDepth: return 32;
+      case PdmDpiX: case PdmPhysicalDpiX: case PdmDpiY: case PdmPhysicalDpiY: return 96;
+      case PdmDevicePixelRatio: return 1;
+      case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+      default: return QPaintDevice::metric(metric);
+    }
+  }
+
+ private:
+  QSize size_;
+  mutable TextRecorder engine_;
+};
+
+}  // namespace
+
+std::vector<DrawnText> TextsDrawn(QWidget& widget) {
+  ProcessEvents();
+  RecordingDevice device(widget.size());
+  widget.render(&device);
+  return std::move(device.Texts());
+}
+
+DrawnText DrawnIn(const std::vector<DrawnText>& runs, const QRect& area) {
+  DrawnText joined;
+  for (const DrawnText& run : runs)
+    if (area.contains(run.box.center().toPoint())) {
+      joined.text += run.text;
+      joined.box = joined.box.isNull() ? run.box : joined.box.united(run.box);
+    }
+  return joined;
 }
 
 ErrorCapture::ErrorCapture() {

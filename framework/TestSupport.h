@@ -4,6 +4,9 @@
 // For tests only (links Qt Test).
 
 #include <QImage>
+#include <QPoint>
+#include <QRectF>
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -54,6 +57,27 @@ void Activate(Window& window);
 void ResizeClient(Window& window, int width, int height);
 // Closes the window by its close box.
 void CloseByCloseBox(Window& window);
+
+// Rests the mouse on the window's client area at `at` (client coordinates)
+// as a user would, until a tooltip shows; its text, or "" when none shows
+// within a few seconds.
+std::string HoverTooltip(Window& window, QPoint at);
+// Presses the left button at `from`, drags to `to` and lets go (widget
+// coordinates), as a user selecting text does.
+void DragAcross(QWidget& widget, QPoint from, QPoint to);
+
+// A run of text as painted: its characters and the box its advance covers,
+// in the coordinates of the widget painted.
+struct DrawnText {
+  QString text;
+  QRectF box;
+};
+// Paints the widget (and its children) and returns every run of text drawn,
+// in drawing order: what the user sees, after any eliding by the style.
+std::vector<DrawnText> TextsDrawn(QWidget& widget);
+// The runs whose middle lies in `area`, joined in drawing order, with the box
+// they cover together (empty when none).
+DrawnText DrawnIn(const std::vector<DrawnText>& runs, const QRect& area);
 
 // Captures the error reports while it lives, instead of message boxes.
 class ErrorCapture {

@@ -193,6 +193,36 @@ TEST_F(Menus, AFieldOfAWindowThatIsNoLongerActiveIsNoTarget) {
   EXPECT_TRUE(Action("EditMenu", "EditSelectAll").isEnabled()) << "back in the field's window";
 }
 
+TEST_F(Menus, EditCopyOnAResultLabelCopiesItsFullNumber) {
+  const fw::ControlSpec layout[] = {
+      {fw::Kind::EditField, "Field", "", 10, 10, 150, 25, 16},
+      {fw::Kind::StaticText, "Result", "", 10, 50, 80, 25, 16},
+  };
+  fw::Window window({.title = "Copy", .width = 200, .height = 100}, layout);
+  ui::Activate(window);
+  fw::StaticText& result = window.staticText("Result");
+  const QString full = "-243696.169153442";
+  result.SetText(full.toStdString());
+  ASSERT_NE(result.text(), full) << "shown rounded";
+  QApplication::clipboard()->clear();
+
+  ui::DragAcross(result, QPoint(2, 12), QPoint(40, 12));
+  EXPECT_TRUE(Action("EditMenu", "EditCopy").isEnabled());
+  EXPECT_TRUE(Action("EditMenu", "EditSelectAll").isEnabled());
+  for (const char* item : {"EditCut", "EditPaste", "EditClear", "EditUndo"})
+    EXPECT_FALSE(Action("EditMenu", item).isEnabled()) << item << ": a label is only read";
+  Action("EditMenu", "EditCopy").trigger();
+  EXPECT_EQ(QApplication::clipboard()->text(), full);
+
+  QApplication::clipboard()->clear();
+  QTest::keyClick(&result, Qt::Key_C, Qt::ControlModifier);  // the menu's shortcut
+  EXPECT_EQ(QApplication::clipboard()->text(), full);
+
+  window.editField("Field").setFocus();  // back in a field: the field's commands
+  ui::ProcessEvents();
+  EXPECT_FALSE(Action("EditMenu", "EditCopy").isEnabled());
+}
+
 TEST_F(Menus, QuitEndsTheEventLoop) {
   fw::Window window({.title = "Quit", .width = 200, .height = 100}, kFieldLayout);
   window.Show();

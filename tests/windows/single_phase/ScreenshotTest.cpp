@@ -1,5 +1,6 @@
-// Each single-phase window after a calculation: every caption and result fits
-// its box (condensed or shortened, never cut off). With VDW_SCREENSHOTS naming
+// Each single-phase window after a calculation, also with numbers that need
+// exponents: every caption and result fits its box (condensed or rounded,
+// never cut off). With VDW_SCREENSHOTS naming
 // a folder, a picture of each window is written there for a person to look at.
 
 #include "tests/TempFolder.h"
@@ -51,6 +52,16 @@ TEST_F(ScreenshotTest, EveryWindowAfterACalculation) {
     ExpectNothingCutOff(isochore);
     KeepScreenshot(isochore, "isochore_exported");
   }
+  // A very large molar volume: pressures of some 1e-05 MPa, with exponents.
+  test::Activate(pressures);
+  Enter(pressures, "dataEntry", "36000000");
+  Press(pressures, "calculate");
+  Press(pressures, "PushButton1");
+  test::Activate(isochore);
+  Press(isochore, "calculate");
+  ASSERT_NE(isochore.listBox("ListBox1").Cell(0, 1).find("e-05"), std::string::npos);
+  ExpectNothingCutOff(isochore);
+  KeepScreenshot(isochore, "isochore_small_pressures");
 
   auto& temperatures = Open<TemperatureWindow>();
   Enter(temperatures, "dataEntry", "150");
@@ -78,6 +89,14 @@ TEST_F(ScreenshotTest, EveryWindowAfterACalculation) {
   Choose(fugacities, "Choice0");
   ExpectNothingCutOff(fugacities);
   KeepScreenshot(fugacities, "fugacity");
+
+  // A low pressure: fugacities with exponents, a large molar volume.
+  Enter(fugacities, "dataEntry", "0.00005");
+  Press(fugacities, "calculate");
+  Choose(fugacities, "Choice0");
+  ASSERT_NE(fugacities.listBox("ListBox1").Cell(0, 1).find("e-05"), std::string::npos);
+  ExpectNothingCutOff(fugacities);
+  KeepScreenshot(fugacities, "fugacity_low_pressure");
 
   SetFluid({{H2O, 0.1}, {CO2, 0.3}, {N2, 0.2}, {CH4, 0.4}});
   auto& activities = Open<ActivityWindow>();
