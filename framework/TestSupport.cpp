@@ -10,11 +10,11 @@
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
+#include <QWindow>
 #include <algorithm>
 #include <cstdlib>
-#include <QToolTip>
-#include <QWindow>
 #include <stdexcept>
 
 namespace fw::test {
