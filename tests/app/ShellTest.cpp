@@ -216,6 +216,28 @@ TEST_F(Shell, DecimalFractionsThatAddUpAreAccepted) {
   EXPECT_EQ(Globals::fraction[6], 0.9979);
 }
 
+// Eleven gases in equal parts: 1/11 in twelve decimals falls 10^-12 short
+// eleven times over, and more digits are lost to the grain; the last field
+// takes the rest, 1 - 10 x 0.090909090909.
+TEST_F(Shell, ElevenEqualPartsAddUpWhenTheLastFieldTakesTheRest) {
+  Start2Window& fluid = fluidWindow();
+  const char* const fields[] = {"H2Onumber", "CO2number", "N2number", "H2Snumber",
+                                "NH3number", "H2number",  "O2number", "COnumber",
+                                "Arnumber",  "CH4number", "C2H6number"};
+  for (const char* field : fields) typeFraction(fluid, field, "0.0909090909090909");
+  EXPECT_EQ(sumText(fluid), "0.999999999999");
+  test::Click(fluid.pushButton("continue2"));
+  EXPECT_EQ(sumText(fluid), "adjust fractions!");
+
+  for (const char* field : fields) test::Retype(fluid.editField(field), "0.090909090909");
+  test::Retype(fluid.editField("C2H6number"), "0.09090909091");
+  EXPECT_EQ(sumText(fluid), "1");
+  test::Click(fluid.pushButton("continue2"));
+  EXPECT_TRUE(isOpen("Start3Window.Start3Window"));
+  for (int i = 0; i < Globals::NumGases - 1; ++i) EXPECT_EQ(Globals::fraction[i], 0.090909090909);
+  EXPECT_EQ(Globals::fraction[Globals::NumGases - 1], 0.09090909091);
+}
+
 // A mole fraction below 0 has no meaning, however the sum comes out; one
 // below half the grain is stored as 0 and does no harm.
 TEST_F(Shell, NegativeFractionsAreRefusedLikeABadSum) {
