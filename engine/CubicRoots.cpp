@@ -77,7 +77,8 @@ void negativeP(double p, double q, RootArray& r) {
   r[1][0] = r[1][1] = r[1][2] = 0;
 }
 
-// The closed form of steps 1 to 5; false, with r untouched, when p q = 0.
+// The closed form: the roots by the hyperbolic or the trigonometric form,
+// shifted by -A/3; false, with r untouched, when p q = 0.
 bool closedForm(double A, double B, double C, RootArray& r) {
   double p = (3 * B - A * A) / 3;
   double q = ((2 * A) * A * A - (9 * A) * B + 27 * C) / 27;
