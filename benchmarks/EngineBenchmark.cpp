@@ -1,8 +1,10 @@
-// Timings of the stability numerics for mixtures of 2, 5 and 11 gases: the
-// spinodal-temperature search and one determinant of the critical matrix.
+// Timings of the roots of the cubic in molar volume at ordinary and at low
+// pressures, and of the stability numerics for mixtures of 2, 5 and 11 gases:
+// the spinodal-temperature search and one determinant of the critical matrix.
 
 #include <benchmark/benchmark.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "engine/Globals.h"
@@ -26,6 +28,36 @@ Fluid fluidOf(int count) {
 
 constexpr double kStartTemperature = 1000.0;
 
+struct State {
+  const char* name;
+  Globals::Composition x;
+  double T, P;  // K, MPa
+};
+
+Globals::Composition equalParts(std::initializer_list<int> gases) {
+  Globals::Composition x{};
+  for (int gas : gases) x[gas] = 1.0 / static_cast<double>(gases.size());
+  return x;
+}
+
+// Three real roots, one real root with a complex pair, and the low pressures
+// where the small roots sit far below R T / P.
+const State kStates[] = {
+    {"CO2 280 K 5 MPa, three real", equalParts({1}), 280, 5},
+    {"CO2/CH4 300 K 10 MPa, one real", equalParts({1, 9}), 300, 10},
+    {"H2O 300 K 1e-4 MPa", equalParts({0}), 300, 1e-4},
+    {"CO2/CH4 300 K 1.2e-7 MPa", equalParts({1, 9}), 300, 1.23456789e-7},
+};
+
+void BM_Volume(benchmark::State& state) {
+  const State& s = kStates[state.range(0)];
+  for (auto _ : state) {
+    Globals::RootArray roots = Globals::Volume(s.x, s.T, s.P);
+    benchmark::DoNotOptimize(roots);
+  }
+  state.SetLabel(s.name);
+}
+
 void BM_SpinDetSolution(benchmark::State& state) {
   const Fluid fluid = fluidOf(static_cast<int>(state.range(0)));
   double T = 0.0;
@@ -46,6 +78,7 @@ void BM_CriticalMatrixDeterminant(benchmark::State& state) {
   state.SetLabel("at T = " + std::to_string(T) + " K");
 }
 
+BENCHMARK(BM_Volume)->DenseRange(0, 3);
 BENCHMARK(BM_SpinDetSolution)->Arg(2)->Arg(5)->Arg(11)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CriticalMatrixDeterminant)->Arg(2)->Arg(5)->Arg(11)->Unit(benchmark::kMicrosecond);
 

@@ -78,7 +78,8 @@ double Density(const Composition& x, double V);
 
 // ------------------------------------------------- cubic roots, root choice
 // Roots of y^3 + A y^2 + B y + C = 0, in the unit of y (A in that unit, B its
-// square, C its cube); all six parts 0 when p q = 0. Writes nothing.
+// square, C its cube), each a root to rounding, with the true count of real
+// roots; all six parts 0 when p q = 0. Writes nothing.
 RootArray CubicEquation(double A, double B, double C);
 // Roots in cm3/mol of the van der Waals cubic in V at T (K) and P (MPa); all
 // zero for P = 0. Writes a, b and the critical tables (also for P = 0).
