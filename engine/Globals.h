@@ -113,7 +113,9 @@ GasTable WilsonDistribution(double T, double P);
 // Quantises x to the 10^-12 grain and, unless the integers sum to exactly
 // PrecisionFactor, rescales x in place to a unit sum. Returns the total before
 // rescaling (dimensionless, 10^12 units count as 1). Writes only the caller's
-// x: the integers are its own, not IntegerFraction.
+// x: the integers are its own, not IntegerFraction. Integers that sum to 0
+// (fractions below the grain) return 0 and rescale x by its own total, so a
+// finite x stays finite.
 double Normaliser(Composition& x);
 
 // ------------------------------------------------------- energy functions

@@ -47,11 +47,29 @@ GasTable WilsonDistribution(double T, double P) {
 // before rescaling. The conversion and the sum saturate, so even the huge
 // fractions of an extreme phase split stay well defined. The fluid's integers
 // (IntegerFraction) belong to the fluid window and are left alone.
+//
+// When the integers sum to 0 (every fraction below the grain, or parts of
+// both signs that cancel) they give no proportions: x is then rescaled by its
+// own total, a NaN counting as 0 as in the integers, and left as it is when
+// that total is 0 or not finite.
 double Normaliser(Composition& x) {
   std::array<std::int64_t, NumGases> scaled;
   for (int i = 0; i < NumGases; ++i) scaled[i] = scaledFraction(x[i]);
   const std::int64_t sum = rt::SumInt64(scaled);
-  if (sum != PrecisionFactor) {
+  if (sum == 0) {
+    double total = 0.0;
+    for (int i = 0; i < NumGases; ++i) {
+      if (std::isnan(x[i])) x[i] = 0.0;
+      total = total + x[i];
+      rt::RuntimeBackgroundTask();
+    }
+    if (total != 0.0 && std::isfinite(total)) {
+      for (int i = 0; i < NumGases; ++i) {
+        x[i] = x[i] / total;
+        rt::RuntimeBackgroundTask();
+      }
+    }
+  } else if (sum != PrecisionFactor) {
     for (int i = 0; i < NumGases; ++i) {
       x[i] = static_cast<double>(scaled[i]) / static_cast<double>(sum);
       rt::RuntimeBackgroundTask();

@@ -102,11 +102,27 @@ TEST_F(Normaliser, RescalesToAUnitSumAndReturnsTheOldTotal) {
   EXPECT_EQ(Globals::IntegerFraction, (std::array<std::int64_t, NumGases>{}));
 }
 
-TEST_F(Normaliser, AllZeroCompositionGivesNaNFractionsAndZero) {
+// Integers that sum to 0 give no proportions; the fractions' own do.
+TEST_F(Normaliser, FractionsBelowTheGrainKeepTheirProportions) {
   Globals::IntegerFraction[4] = 123;
-  Globals::Composition x{};
-  EXPECT_EQ(Globals::Normaliser(x), 0.0);
-  for (int i = 0; i < NumGases; ++i) EXPECT_TRUE(std::isnan(x[i]));
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Row {
+    const char* name;
+    Globals::Composition x, expected;
+  };
+  const Row rows[] = {
+      {"all zero stays zero", {}, {}},
+      // A liquid in equilibrium with a vapour at 1e-63 MPa: z_i / K_i.
+      {"every part below the grain", mixture({{3, 1e-40}, {5, 3e-40}}), mixture({{3, 0.25}, {5, 0.75}})},
+      {"a NaN counts as 0", mixture({{0, 4e-13}, {1, nan}, {2, 1e-13}}), mixture({{0, 0.8}, {2, 0.2}})},
+      {"parts of both signs that cancel stay", mixture({{0, 0.5}, {1, -0.5}}), mixture({{0, 0.5}, {1, -0.5}})},
+      {"a NaN alone becomes 0", mixture({{6, nan}}), {}},
+  };
+  for (const Row& row : rows) {
+    auto x = row.x;
+    EXPECT_EQ(Globals::Normaliser(x), 0.0) << row.name;
+    for (int i = 0; i < NumGases; ++i) EXPECT_DOUBLE_EQ(x[i], row.expected[i]) << row.name << " " << i;
+  }
   EXPECT_EQ(Globals::IntegerFraction[4], 123);
 }
 

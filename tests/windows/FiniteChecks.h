@@ -1,6 +1,7 @@
 #pragma once
 // What a window shows holds no infinity or NaN as a number: no label, no
-// list heading or cell, and no entry field but those the test typed into.
+// list heading or cell, and no entry field but those the test typed into
+// (named as such, or as "<list>:<row>" for a list row whose cell it typed).
 // With the entries that read as no finite number, and the shared state that
 // a refused entry leaves as it was.
 
@@ -29,24 +30,30 @@ inline bool ShowsNonFinite(const std::string& text) {
   return false;
 }
 
-inline void ExpectNoNonFiniteShown(fw::Window& window, const std::string& where,
-                                   const std::set<std::string>& typed = {}) {
+// Returns how many texts showed one, for a driver's counts.
+inline int ExpectNoNonFiniteShown(fw::Window& window, const std::string& where,
+                                  const std::set<std::string>& typed = {}) {
+  int found = 0;
+  const auto expectFinite = [&](const std::string& at, const std::string& text) {
+    const bool nonFinite = ShowsNonFinite(text);
+    EXPECT_FALSE(nonFinite) << at << text << '"';
+    found += nonFinite;
+  };
   for (fw::Control* control : window.Controls()) {
     const std::string at = where + ", " + window.Title() + " " + control->Name() + ": \"";
     if (auto* label = dynamic_cast<fw::StaticText*>(control)) {
-      EXPECT_FALSE(ShowsNonFinite(label->Text())) << at << label->Text() << '"';
+      expectFinite(at, label->Text());
     } else if (auto* field = dynamic_cast<fw::EditField*>(control)) {
-      if (!typed.contains(control->Name())) {
-        EXPECT_FALSE(ShowsNonFinite(field->Text())) << at << field->Text() << '"';
-      }
+      if (!typed.contains(control->Name())) expectFinite(at, field->Text());
     } else if (auto* list = dynamic_cast<fw::ListBox*>(control)) {
       for (int column = 0; column < list->ColumnCount(); ++column) {
-        EXPECT_FALSE(ShowsNonFinite(list->Heading(column))) << at << list->Heading(column) << '"';
+        expectFinite(at, list->Heading(column));
         for (int row = 0; row < list->RowCount(); ++row)
-          EXPECT_FALSE(ShowsNonFinite(list->Cell(row, column))) << at << list->Cell(row, column) << '"';
+          if (!typed.contains(control->Name() + ":" + std::to_string(row))) expectFinite(at, list->Cell(row, column));
       }
     }
   }
+  return found;
 }
 
 // Texts that the text-to-number conversion reads as an infinity or a NaN,

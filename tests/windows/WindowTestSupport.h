@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/Program.h"
 #include "engine/Globals.h"
@@ -87,10 +88,43 @@ class WindowTest : public ::testing::Test {
     EXPECT_TRUE(picture.save(QString::fromUtf8(folder) + "/" + QString::fromStdString(name) + ".png"));
   }
 
+  // A press of a button or a radio as the user makes it.
+  static void Click(fw::Window& window, const char* name) {
+    if (window.control(name).GetKind() == fw::Kind::RadioButton)
+      test::Click(window.radioButton(name));
+    else
+      test::Click(window.pushButton(name));
+  }
+
+  // Steps of a user: "field=text" types the text into the field, a bare name
+  // clicks that button or radio.
+  static void Perform(fw::Window& window, const std::vector<std::string>& steps) {
+    for (const std::string& step : steps) {
+      const auto at = step.find('=');
+      if (at == std::string::npos)
+        Click(window, step.c_str());
+      else
+        test::Retype(window.editField(step.substr(0, at)), step.substr(at + 1));
+    }
+  }
+
+  // The text of a label or of an entry field.
+  static std::string Shown(fw::Window& window, const std::string& name) {
+    if (auto* field = dynamic_cast<fw::EditField*>(&window.control(name))) return field->Text();
+    return window.staticText(name).Text();
+  }
+
  private:
   // A question that a test does not answer itself is refused and fails it,
   // rather than waiting for ever.
   test::QuestionAnswerer unexpected_{"cancel"};
+};
+
+// Opens a window of class W as the procedure chooser does, for tables of
+// windows (the fixture's Open is protected).
+struct Opener : WindowTest {
+  template <class W>
+  static fw::Window& Of() { return Open<W>(); }
 };
 
 }  // namespace wintest

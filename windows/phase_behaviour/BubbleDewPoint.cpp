@@ -5,6 +5,7 @@
 #include "runtime/Runtime.h"
 #include "windows/phase_behaviour/HalfSecant.h"
 #include "windows/phase_behaviour/TwoPhases.h"
+#include "windows/shared/FiniteNumber.h"
 
 namespace {
 
@@ -183,19 +184,27 @@ void BubbleDewPoint::EmptyResults() {
 // The given condition into the shared state, a start value for the sought
 // one, Wilson K-values and the starting phases: with the fluid as phase X
 // (split mode 0) y = K z; as phase Y (mode 1) x = z / K; both normalised.
+// A given condition that its field does not hold, or a start pressure that
+// is not finite, is refused before anything is stored: the status line says
+// so and the first approach and the results are left empty.
 void BubbleDewPoint::FirstApproach_Action() {
   staticText("ResultText").SetText("");
   const int s = SplitMode();
   ResetCaptions();
-  ReadGiven();
-  if (radioButton("RadioButtonTh").Value()) {
-    Globals::PresMPa = Globals::RaoultPressure(Globals::fraction, Globals::TempKelvin, s);
-    editField("dataEntry2").SetText(rt::Str(Globals::PresMPa));
+  const bool temperatureGiven = radioButton("RadioButtonTh").Value();
+  const std::optional<double> given = Given();
+  std::optional<double> start;
+  if (given && temperatureGiven) start = shared::Finite(Globals::RaoultPressure(Globals::fraction, *given, s));
+  if (given && !temperatureGiven) start = kStartTemperature;
+  if (!start) {
+    editField("dataEntry2").SetText("");
+    lists_.Clear();
+    Refuse();
+    return;
   }
-  if (radioButton("RadioButtonPh").Value()) {
-    Globals::TempKelvin = kStartTemperature;
-    editField("dataEntry2").SetText(rt::Str(Globals::TempKelvin));
-  }
+  Globals::TempKelvin = temperatureGiven ? *given : *start;
+  Globals::PresMPa = temperatureGiven ? *start : *given;
+  editField("dataEntry2").SetText(rt::Str(*start));
   Globals::K_liq_vap = Globals::WilsonDistribution(Globals::TempKelvin, Globals::PresMPa);
   for (int i = 0; i < Globals::NumGases; ++i) {
     phase::SplitGas(Globals::fraction[i], Globals::K_liq_vap[i], s, Globals::xgas[i], Globals::ygas[i]);
@@ -207,38 +216,52 @@ void BubbleDewPoint::FirstApproach_Action() {
   EmptyResults();
 }
 
-// The given condition as the first approach reads it from its field, stored
-// in the shared state.
-void BubbleDewPoint::ReadGiven() {
-  if (radioButton("RadioButtonTh").Value()) unit_.Read(Globals::TempKelvin);
-  if (radioButton("RadioButtonPh").Value()) Globals::PresMPa = rt::Val(editField("dataEntryPh").Text());
+// The given condition as its field holds it: a temperature through the unit
+// switch, above 0 K, or a pressure that is a finite number; nothing when the
+// field holds no such entry.
+std::optional<double> BubbleDewPoint::Given() {
+  if (radioButton("RadioButtonTh").Value()) {
+    double T = Globals::TempKelvin;
+    if (!unit_.Read(T) || !(T > 0.0)) return std::nullopt;
+    return T;
+  }
+  if (radioButton("RadioButtonPh").Value()) return shared::FiniteEntry(editField("dataEntryPh").Text());
+  return std::nullopt;
+}
+
+// The results left empty and the status line saying that nothing was solved.
+void BubbleDewPoint::Refuse() {
+  EmptyResults();
+  staticText("ResultText").SetText(phase::kNoSolution);
 }
 
 // Iterates from the start value in `dataEntry2`, the given condition in its
 // field and the phases in Globals::xgas and Globals::ygas, which it updates
-// in every pass, until the two phases are in equilibrium.
+// in every pass, until the two phases are in equilibrium. Refused, with the
+// shared state as it was, when the given condition or the start value is no
+// finite number (a temperature not above 0 K), or when a value of the
+// first-approach lists reads as none.
 void BubbleDewPoint::calculate_Action() {
   const bool temperatureGiven = radioButton("RadioButtonTh").Value();
   const bool pressureGiven = radioButton("RadioButtonPh").Value();
-  ReadGiven();
-  double T = 0.0, P = 0.0, X0 = 0.0;
-  if (temperatureGiven) {
-    T = Globals::TempKelvin;
-    X0 = rt::Val(editField("dataEntry2").Text());
-  }
-  if (pressureGiven) {
-    P = Globals::PresMPa;
-    X0 = rt::Val(editField("dataEntry2").Text());
-  }
   const int s = SplitMode();
   ResetCaptions();
+  const std::optional<double> given = Given();
+  const std::optional<double> X0 = shared::FiniteEntry(editField("dataEntry2").Text());
+  if (!given || !X0 || (pressureGiven && !(*X0 > 0.0)) || !lists_.ShowFiniteNumbers()) {
+    Refuse();
+    return;
+  }
+  double T = 0.0, P = 0.0;
+  if (temperatureGiven) T = Globals::TempKelvin = *given;
+  if (pressureGiven) P = Globals::PresMPa = *given;
   // Picks up hand edits of the first-approach lists.
   Globals::Normaliser(Globals::xgas);
   Globals::Normaliser(Globals::ygas);
 
   phase::SecantStart start{.Fprev = -0.01, .Fcur = 0.01};
-  if (temperatureGiven) start.Xprev = 0.9 * X0, start.Xcur = X0;
-  if (pressureGiven) start.Xprev = X0 - 10, start.Xcur = X0;
+  if (temperatureGiven) start.Xprev = 0.9 * *X0, start.Xcur = *X0;
+  if (pressureGiven) start.Xprev = *X0 - 10, start.Xcur = *X0;
 
   phase::PhasePair phases;  // of the pass, at the compositions it started from
   phase::PhasePair shown;   // at the compositions the pass left
@@ -261,7 +284,7 @@ void BubbleDewPoint::calculate_Action() {
   const phase::SecantRun run = phase::HalfSecant(start, pass, equilibrium);
   shown.Evaluate(Globals::xgas, Globals::ygas, T, P);  // what is shown belongs together
 
-  staticText("Answer").SetText(rt::Str(run.X));
+  staticText("Answer").SetText(shared::FiniteText(run.X));
   phase::ShowPhases(*this, Globals::xgas, Globals::ygas, shown, P);
 
   // The phase with the smaller molar volume is marked as the solution.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "framework/Window.h"
 #include "windows/phase_behaviour/PhaseLists.h"
 #include "windows/shared/ScrollingPanel.h"
@@ -30,7 +32,8 @@ class BubbleDewPoint : public fw::Window {
  private:
   // 0: the fluid is phase X; 1 (" Vapour"): the fluid is phase Y.
   int SplitMode();
-  void ReadGiven();
+  std::optional<double> Given();
+  void Refuse();
   void SetSought(const char* name, const char* unit);
   void ShowModePicture(const char* radio, const char* own, const char* other);
   void ResetCaptions();

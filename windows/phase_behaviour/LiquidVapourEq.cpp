@@ -1,9 +1,12 @@
 #include "windows/phase_behaviour/LiquidVapourEq.h"
 
+#include <optional>
+
 #include "engine/Globals.h"
 #include "runtime/Runtime.h"
 #include "windows/phase_behaviour/HalfSecant.h"
 #include "windows/phase_behaviour/TwoPhases.h"
+#include "windows/shared/FiniteNumber.h"
 
 namespace {
 
@@ -138,24 +141,48 @@ LiquidVapourEq::LiquidVapourEq() : fw::Window(kWindow, kLayout) {
 
 // The start values: the mean of the bubble and dew pressures at the entered
 // temperature, a vapour share of 0.5, Wilson K-values, and the phases of the
-// split of the fluid with them.
+// split of the fluid with them. A temperature that is no finite number or
+// not above 0 K, or a start pressure that is not finite, is refused before
+// anything is stored: the status line says so and the first approach and
+// the results are left empty.
 void LiquidVapourEq::CalFirstApproach_Action() {
   staticText("ResultText").SetText("");
-  unit_.Read(Globals::TempKelvin);
+  double T = Globals::TempKelvin;
   const double s = kStartShare;
+  std::optional<double> start;
+  if (unit_.Read(T) && T > 0.0) {
+    const double bubble = Globals::RaoultPressure(Globals::fraction, T, 0);
+    const double dew = Globals::RaoultPressure(Globals::fraction, T, 1);
+    start = shared::Finite(s * (bubble + dew));
+  }
+  if (!start) {
+    for (const char* field : {"dataEntry2", "dataEntry3"}) editField(field).SetText("");
+    lists_.Clear();
+    Refuse(phase::kNoSolution);
+    return;
+  }
+  Globals::TempKelvin = T;
   editField("dataEntry3").SetText(rt::Str(s));
-  const double bubble = Globals::RaoultPressure(Globals::fraction, Globals::TempKelvin, 0);
-  const double dew = Globals::RaoultPressure(Globals::fraction, Globals::TempKelvin, 1);
-  Globals::PresMPa = s * (bubble + dew);
+  Globals::PresMPa = *start;
   editField("dataEntry2").SetText(rt::Str(Globals::PresMPa));
   Globals::K_liq_vap = Globals::WilsonDistribution(Globals::TempKelvin, Globals::PresMPa);
   const phase::SplitSums sums = SplitBulk(Globals::fraction, s, Globals::xgas, Globals::ygas, false);
   phase::DivideBySums(Globals::xgas, Globals::ygas, sums);
   lists_.Fill();
+  EmptyResults();
+}
+
+void LiquidVapourEq::EmptyResults() {
   staticText("Answer").SetText("");
   for (const char* list : {"ListBoxVmX", "ListBoxDX", "ListBoxFracX", "ListBoxPhaseX1", "ListBoxPhaseX2",
                            "ListBoxVmY", "ListBoxDY", "ListBoxFracY", "ListBoxPhaseY1", "ListBoxPhaseY2"})
     listBox(list).DeleteAllRows();
+}
+
+// The results left empty and the status line saying why.
+void LiquidVapourEq::Refuse(const char* status) {
+  EmptyResults();
+  staticText("ResultText").SetText(status);
 }
 
 // Empties what the window shows; the unit switch and the shared state stay.
@@ -175,12 +202,22 @@ void LiquidVapourEq::Clear_Action() {
 // fugacity coefficients, takes phase Y's share from the lever rule and splits
 // the bulk composition afresh; the balance is the difference of the phase
 // totals before normalisation. Globals::xgas and Globals::ygas are not used.
+//
+// Refused, with the shared state as it was, when the bulk molar volume, the
+// temperature or the start pressure is no finite number or the temperature
+// is not above 0 K (the status line says that nothing was solved), or when
+// the start volume fraction is no finite number (the fractions text).
 void LiquidVapourEq::calculate_Action() {
-  const double Vb = rt::Val(editField("dataEntry").Text());
+  const std::optional<double> bulk = shared::FiniteEntry(editField("dataEntry").Text());
   double T = 0.0;
-  unit_.Read(T);
-  const double X0 = rt::Val(editField("dataEntry2").Text());
-  const double beta0 = rt::Val(editField("dataEntry3").Text());
+  const bool temperature = unit_.Read(T) && T > 0.0;
+  const std::optional<double> start = shared::FiniteEntry(editField("dataEntry2").Text());
+  const std::optional<double> fraction = shared::FiniteEntry(editField("dataEntry3").Text());
+  if (!bulk || !temperature || !start || !fraction) {
+    Refuse(bulk && temperature && start ? kFractionsFailure : phase::kNoSolution);
+    return;
+  }
+  const double Vb = *bulk, X0 = *start, beta0 = *fraction;
   const Composition z = Globals::fraction;
 
   // The typed volume fraction serves as phase Y's mole fraction in the first
@@ -211,7 +248,7 @@ void LiquidVapourEq::calculate_Action() {
       phase::HalfSecant({.Xprev = 0.9 * X0, .Xcur = X0, .Fprev = -0.01, .Fcur = F0}, pass, equilibrium);
   shown.Evaluate(x, y, T, P);  // what is shown belongs together
 
-  staticText("Answer").SetText(rt::Str(run.X));
+  staticText("Answer").SetText(shared::FiniteText(run.X));
   phase::ShowValue(listBox("ListBoxFracX"), 1 - lever.beta);
   phase::ShowValue(listBox("ListBoxFracY"), lever.beta);
   phase::ShowPhases(*this, x, y, shown, P);

@@ -24,6 +24,9 @@ class LiquidVapourEq : public fw::Window {
   phase::PhaseLists& Lists() { return lists_; }
 
  private:
+  void EmptyResults();
+  void Refuse(const char* status);
+
   shared::TemperatureSwitch unit_{*this, shared::TemperatureSwitch::Variant::Input};
   shared::ScrollingPanel panel_{*this, 835};
   phase::PhaseLists lists_{*this};

@@ -1,12 +1,15 @@
 #include "windows/phase_behaviour/PhaseLists.h"
 
+#include <optional>
+
 #include "runtime/Runtime.h"
+#include "windows/shared/FiniteNumber.h"
 #include "windows/shared/ListRow.h"
 
 namespace phase {
 
 void AddGasRow(fw::ListBox& list, int gas, double value) {
-  shared::AddListRow(list, {Globals::GasNames[gas], rt::Str(value)});
+  shared::AddListRow(list, {Globals::GasNames[gas], shared::FiniteText(value)});
 }
 
 PhaseLists::PhaseLists(fw::Window& window) : window_(window) {
@@ -30,6 +33,15 @@ void PhaseLists::Fill() {
     }
     rt::RuntimeBackgroundTask();
   }
+}
+
+bool PhaseLists::ShowFiniteNumbers() const {
+  for (const char* name : {"ListBoxPhaseX", "ListBoxPhaseY"}) {
+    fw::ListBox& list = window_.listBox(name);
+    for (int row = 0; row < list.RowCount(); ++row)
+      if (!shared::FiniteEntry(list.Cell(row, 1))) return false;
+  }
+  return true;
 }
 
 void PhaseLists::Clear() {
@@ -61,13 +73,16 @@ void PhaseLists::OpenValueCell(fw::ListBox& list, int row) {
 }
 
 // The gas of a row is found again by its name. An edit that arrives for a row
-// the list no longer has (emptied or refilled meanwhile) stores nothing.
+// the list no longer has (emptied or refilled meanwhile) stores nothing, nor
+// does a text that reads as no finite number.
 void PhaseLists::StoreEdit(fw::ListBox& list, int row, Globals::Composition& phase) {
   if (row < 0 || row >= list.RowCount()) return;
+  const std::optional<double> value = shared::FiniteEntry(list.Cell(row, 1));
+  if (!value) return;
   const std::string name = list.Cell(row, 0);
   for (int i = 0; i < Globals::NumGases; ++i) {
     if (name == Globals::GasNames[i]) {
-      phase[i] = rt::Val(list.Cell(row, 1));
+      phase[i] = *value;
       return;
     }
   }

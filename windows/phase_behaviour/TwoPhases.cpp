@@ -5,6 +5,7 @@
 
 #include "runtime/Runtime.h"
 #include "windows/phase_behaviour/PhaseLists.h"
+#include "windows/shared/FiniteNumber.h"
 
 namespace phase {
 
@@ -57,7 +58,7 @@ bool PhasePair::EvaluateEquilibrium(const Composition& x, const Composition& y, 
 
 void ShowValue(fw::ListBox& list, double value) {
   list.DeleteAllRows();
-  list.AddRow(rt::Str(value));
+  list.AddRow(shared::FiniteText(value));
 }
 
 void ShowPhases(fw::Window& window, const Composition& x, const Composition& y,

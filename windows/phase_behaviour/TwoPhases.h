@@ -53,11 +53,13 @@ struct PhasePair {
 
 // The result area below "Answer": each phase's molar volume and density in
 // its one-value list, then, for every gas of the fluid, its fraction and
-// fugacity (x_i phi_i P) in each phase; `phases` evaluated at x and y.
+// fugacity (x_i phi_i P) in each phase; `phases` evaluated at x and y. A
+// value that is not finite leaves its cell empty.
 void ShowPhases(fw::Window& window, const Composition& x, const Composition& y,
                 const PhasePair& phases, double P);
 
-// A one-value list emptied and given one row with the number.
+// A one-value list emptied and given one row with the number (an empty row
+// for a value that is not finite).
 void ShowValue(fw::ListBox& list, double value);
 
 }  // namespace phase

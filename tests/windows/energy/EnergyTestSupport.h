@@ -78,11 +78,4 @@ class EnergyTest : public WindowTest {
   }
 };
 
-// Opens a window of class W as the procedure chooser does, for tables of
-// windows (the fixture's Open is protected).
-struct Opener : EnergyTest {
-  template <class W>
-  static fw::Window& Of() { return Open<W>(); }
-};
-
 }  // namespace energytest

@@ -43,58 +43,23 @@ struct Scenario {
   bool reportsAllowed = false;                               // the export refuses with a report
 };
 
-template <class W>
-std::function<fw::Window&()> Opener() {
-  return []() -> fw::Window& {
-    W& window = W::Get();
-    test::Activate(window);
-    return window;
-  };
-}
-
 std::vector<Scenario> Scenarios() {
   std::vector<const char*> roots = {"calculate", "Celsius", "calculate", "Choice0", "Choice1", "Choice2", "Kelvin"};
   std::vector<const char*> activities = {"calculate", "Choice0", "StandardChoice0", "PushButton1",
                                          "StandardChoice1", "PushButton1", "Choice1", "StandardChoice2",
                                          "PushButton1", "Choice2", "PushButton1"};
   return {
-      {"pressure", Opener<PressureWindow>(), {{"dataEntry", "150"}, {"dataEntry1", "300"}},
+      {"pressure", Opener::Of<PressureWindow>, {{"dataEntry", "150"}, {"dataEntry1", "300"}},
        {"calculate", "Celsius", "calculate", "Kelvin", "PushButton1"}},
-      {"temperature", Opener<TemperatureWindow>(), {{"dataEntry", "150"}, {"dataEntry1", "5"}},
+      {"temperature", Opener::Of<TemperatureWindow>, {{"dataEntry", "150"}, {"dataEntry1", "5"}},
        {"calculate", "Celsius", "calculate", "Kelvin"}},
-      {"molar volume", Opener<VolumeWindow>(), {{"dataEntry", "5"}, {"dataEntry1", "300"}}, roots},
-      {"fugacity", Opener<FugacityWindow>(), {{"dataEntry", "5"}, {"dataEntry1", "300"}}, roots},
-      {"activity", Opener<ActivityWindow>(), {{"dataEntry", "5"}, {"dataEntry1", "300"}, {"dataEntry2", "1"}},
+      {"molar volume", Opener::Of<VolumeWindow>, {{"dataEntry", "5"}, {"dataEntry1", "300"}}, roots},
+      {"fugacity", Opener::Of<FugacityWindow>, {{"dataEntry", "5"}, {"dataEntry1", "300"}}, roots},
+      {"activity", Opener::Of<ActivityWindow>, {{"dataEntry", "5"}, {"dataEntry1", "300"}, {"dataEntry2", "1"}},
        activities},
-      {"isochore", Opener<Isochore>(), {{"minimum", "0"}, {"maximum", "100"}, {"interval", "25"}},
+      {"isochore", Opener::Of<Isochore>, {{"minimum", "0"}, {"maximum", "100"}, {"interval", "25"}},
        {"calculate", "Export"}, true},
   };
-}
-
-// A press of a button or a radio as the user makes it.
-void Click(fw::Window& window, const char* name) {
-  if (window.control(name).GetKind() == fw::Kind::RadioButton)
-    test::Click(window.radioButton(name));
-  else
-    test::Click(window.pushButton(name));
-}
-
-// Steps of a user: "field=text" types the text into the field, a bare name
-// clicks that button or radio.
-void Perform(fw::Window& window, const std::vector<std::string>& steps) {
-  for (const std::string& step : steps) {
-    const auto at = step.find('=');
-    if (at == std::string::npos)
-      Click(window, step.c_str());
-    else
-      test::Retype(window.editField(step.substr(0, at)), step.substr(at + 1));
-  }
-}
-
-// The text of a label or of an entry field.
-std::string Shown(fw::Window& window, const std::string& name) {
-  if (auto* field = dynamic_cast<fw::EditField*>(&window.control(name))) return field->Text();
-  return window.staticText(name).Text();
 }
 
 class BadInputTest : public WindowTest {};
@@ -169,38 +134,38 @@ TEST_F(BadInputTest, AnEntryThatIsNoFiniteNumberIsRefused) {
   };
   const std::vector<std::string> isochore = {"minimum=0", "maximum=100", "interval=25", "calculate"};
   const Row rows[] = {
-      {"pressure, molar volume", Opener<PressureWindow>(), {"dataEntry=150", "dataEntry1=300", "calculate"},
+      {"pressure, molar volume", Opener::Of<PressureWindow>, {"dataEntry=150", "dataEntry1=300", "calculate"},
        "dataEntry", {"calculate"}, {{"Result", ""}}},
-      {"pressure, temperature in K", Opener<PressureWindow>(), {"dataEntry=150", "dataEntry1=300", "calculate"},
+      {"pressure, temperature in K", Opener::Of<PressureWindow>, {"dataEntry=150", "dataEntry1=300", "calculate"},
        "dataEntry1", {"calculate"}, {{"Result", ""}}},
-      {"pressure, temperature in C", Opener<PressureWindow>(),
+      {"pressure, temperature in C", Opener::Of<PressureWindow>,
        {"dataEntry=150", "dataEntry1=30", "Celsius", "calculate"}, "dataEntry1", {"calculate"}, {{"Result", ""}}},
-      {"temperature, molar volume", Opener<TemperatureWindow>(), {"dataEntry=150", "dataEntry1=5", "calculate"},
+      {"temperature, molar volume", Opener::Of<TemperatureWindow>, {"dataEntry=150", "dataEntry1=5", "calculate"},
        "dataEntry", {"calculate"}, {{"Result", ""}}},
-      {"temperature, pressure", Opener<TemperatureWindow>(), {"dataEntry=150", "dataEntry1=5", "calculate"},
+      {"temperature, pressure", Opener::Of<TemperatureWindow>, {"dataEntry=150", "dataEntry1=5", "calculate"},
        "dataEntry1", {"calculate"}, {{"Result", ""}}},
-      {"molar volume, pressure", Opener<VolumeWindow>(), listing, "dataEntry", {"calculate"},
+      {"molar volume, pressure", Opener::Of<VolumeWindow>, listing, "dataEntry", {"calculate"},
        withRoots({{"ExcessVol", ""}, {"DensityResult", ""}})},
-      {"molar volume, temperature", Opener<VolumeWindow>(), listing, "dataEntry1", {"Celsius", "calculate"},
+      {"molar volume, temperature", Opener::Of<VolumeWindow>, listing, "dataEntry1", {"Celsius", "calculate"},
        withRoots({{"ExcessVol", ""}, {"DensityResult", ""}})},
-      {"fugacity, pressure", Opener<FugacityWindow>(), listing, "dataEntry", {"calculate"}, noRoots, 0},
-      {"fugacity, temperature", Opener<FugacityWindow>(), listing, "dataEntry1", {"calculate"}, noRoots, 0},
-      {"activity, pressure", Opener<ActivityWindow>(), activity("StandardChoice2"), "dataEntry", {"calculate"},
+      {"fugacity, pressure", Opener::Of<FugacityWindow>, listing, "dataEntry", {"calculate"}, noRoots, 0},
+      {"fugacity, temperature", Opener::Of<FugacityWindow>, listing, "dataEntry1", {"calculate"}, noRoots, 0},
+      {"activity, pressure", Opener::Of<ActivityWindow>, activity("StandardChoice2"), "dataEntry", {"calculate"},
        withRoots({{"dataEntry2", ""}}), 0},
-      {"activity, temperature", Opener<ActivityWindow>(), activity("StandardChoice2"), "dataEntry1",
+      {"activity, temperature", Opener::Of<ActivityWindow>, activity("StandardChoice2"), "dataEntry1",
        {"calculate"}, withRoots({{"dataEntry2", ""}}), 0},
-      {"activity, reference pressure of pure real gases", Opener<ActivityWindow>(), activity("StandardChoice1"),
+      {"activity, reference pressure of pure real gases", Opener::Of<ActivityWindow>, activity("StandardChoice1"),
        "dataEntry2", {"PushButton1"}, {}, 0},
-      {"activity, reference pressure of ideal gases", Opener<ActivityWindow>(), activity("StandardChoice2"),
+      {"activity, reference pressure of ideal gases", Opener::Of<ActivityWindow>, activity("StandardChoice2"),
        "dataEntry2", {"PushButton1"}, {}, 0},
       // State 0 has no reference pressure: whatever the field holds is ignored.
-      {"activity, reference pressure ignored by state 0", Opener<ActivityWindow>(), activity("StandardChoice0"),
+      {"activity, reference pressure ignored by state 0", Opener::Of<ActivityWindow>, activity("StandardChoice0"),
        "dataEntry2", {"PushButton1"}, {}, 2, false},
-      {"isochore, minimum", Opener<Isochore>(), isochore, "minimum", {"calculate"},
+      {"isochore, minimum", Opener::Of<Isochore>, isochore, "minimum", {"calculate"},
        {{"minimum", kRefused}, {"maximum", "100"}, {"interval", "25"}}, 5},
-      {"isochore, maximum", Opener<Isochore>(), isochore, "maximum", {"calculate"},
+      {"isochore, maximum", Opener::Of<Isochore>, isochore, "maximum", {"calculate"},
        {{"minimum", "0"}, {"maximum", kRefused}, {"interval", "25"}}, 5},
-      {"isochore, step", Opener<Isochore>(), isochore, "interval", {"calculate"},
+      {"isochore, step", Opener::Of<Isochore>, isochore, "interval", {"calculate"},
        {{"minimum", "0"}, {"maximum", "100"}, {"interval", kRefused}}, 5},
   };
   for (const Row& row : rows) {
@@ -275,46 +240,46 @@ TEST_F(BadInputTest, FiniteExtremesGiveNumbersOrNothing) {
     std::function<void(fw::Window&)> expect;
   };
   const Row rows[] = {
-      {"pressure, a molar volume of 1e-320 is not above b", Opener<PressureWindow>(),
+      {"pressure, a molar volume of 1e-320 is not above b", Opener::Of<PressureWindow>,
        {"dataEntry=1e-320", "dataEntry1=300", "calculate"},
        [](fw::Window& w) {
          EXPECT_EQ(TextOf(w, "Result"), "0");
          EXPECT_EQ(Globals::MolarVolumes[0], 1e-320);
        }},
-      {"pressure at 1e-320 K: the attraction alone", Opener<PressureWindow>(),
+      {"pressure at 1e-320 K: the attraction alone", Opener::Of<PressureWindow>,
        {"dataEntry=150", "dataEntry1=1e-320", "calculate"},
        [&](fw::Window& w) { EXPECT_TRUE(near(NumberOf(w, "Result"), -m.a / (150.0 * 150.0))); }},
-      {"pressure at a molar volume of 1e308: the ideal gas", Opener<PressureWindow>(),
+      {"pressure at a molar volume of 1e308: the ideal gas", Opener::Of<PressureWindow>,
        {"dataEntry=1e308", "dataEntry1=300", "calculate"},
        [&](fw::Window& w) { EXPECT_TRUE(near(NumberOf(w, "Result"), vdw::R * 300 / 1e308)); }},
-      {"pressure at 1.7e308 K is beyond the range", Opener<PressureWindow>(),
+      {"pressure at 1.7e308 K is beyond the range", Opener::Of<PressureWindow>,
        {"dataEntry=150", "dataEntry1=1.7e308", "calculate"},
        [](fw::Window& w) {
          EXPECT_EQ(TextOf(w, "Result"), "");
          EXPECT_EQ(Globals::MolarVolumes[0], 150.0);
        }},
-      {"temperature at a molar volume of 1e-320 is beyond the range", Opener<TemperatureWindow>(),
+      {"temperature at a molar volume of 1e-320 is beyond the range", Opener::Of<TemperatureWindow>,
        {"dataEntry=150", "dataEntry1=5", "calculate", "dataEntry=1e-320", "calculate"},
        [&](fw::Window& w) {
          EXPECT_EQ(TextOf(w, "Result"), "");
          EXPECT_TRUE(near(Globals::TempKelvin, (5 + m.a / (150.0 * 150.0)) * (150 - m.b) / vdw::R));
        }},
-      {"temperature at 1e-320 MPa: the attraction alone", Opener<TemperatureWindow>(),
+      {"temperature at 1e-320 MPa: the attraction alone", Opener::Of<TemperatureWindow>,
        {"dataEntry=150", "dataEntry1=1e-320", "calculate"},
        [&](fw::Window& w) {
          EXPECT_TRUE(near(NumberOf(w, "Result"), m.a * (150 - m.b) / (vdw::R * 150.0 * 150.0)));
        }},
-      {"temperature at 1e300 MPa and 1e300 cm3/mol is beyond the range", Opener<TemperatureWindow>(),
+      {"temperature at 1e300 MPa and 1e300 cm3/mol is beyond the range", Opener::Of<TemperatureWindow>,
        {"dataEntry=1e300", "dataEntry1=1e300", "calculate"},
        [](fw::Window& w) { EXPECT_EQ(TextOf(w, "Result"), ""); }},
-      {"molar volume at 1e-320 MPa: the vapour root is beyond the range", Opener<VolumeWindow>(),
+      {"molar volume at 1e-320 MPa: the vapour root is beyond the range", Opener::Of<VolumeWindow>,
        {"dataEntry=1e-320", "dataEntry1=300", "calculate"},
        [&](fw::Window& w) {
          if (!chooseUnformedRoot(w)) return;
          EXPECT_EQ(TextOf(w, "ExcessVol"), "0");
          EXPECT_EQ(TextOf(w, "DensityResult"), "0");
        }},
-      {"molar volume at 1e-320 K: the root b and the pair +-i sqrt(a/P)", Opener<VolumeWindow>(),
+      {"molar volume at 1e-320 K: the root b and the pair +-i sqrt(a/P)", Opener::Of<VolumeWindow>,
        {"dataEntry=5", "dataEntry1=1e-320", "calculate", "Choice0"},
        [&](fw::Window& w) {
          EXPECT_TRUE(vdw::Near(NumberOf(w, "TextChoice0"), m.b, 1e-9)) << TextOf(w, "TextChoice0");
@@ -324,14 +289,14 @@ TEST_F(BadInputTest, FiniteExtremesGiveNumbersOrNothing) {
          EXPECT_TRUE(vdw::Near(NumberOf(w, "Result"), m.b, 1e-9));
          EXPECT_GT(NumberOf(w, "DensityResult"), 0.0);
        }},
-      {"fugacity at 1e-320 MPa: an unformed root is the molar volume 0", Opener<FugacityWindow>(),
+      {"fugacity at 1e-320 MPa: an unformed root is the molar volume 0", Opener::Of<FugacityWindow>,
        {"dataEntry=1e-320", "dataEntry1=300", "calculate"},
        [&](fw::Window& w) {
          if (!chooseUnformedRoot(w)) return;
          EXPECT_EQ(cells(w, 1), (std::vector<std::string>{"0", "0"}));
          EXPECT_EQ(cells(w, 2), (std::vector<std::string>{"1", "1"}));
        }},
-      {"activity of ideal gases at a reference pressure of 1e-320 is beyond the range", Opener<ActivityWindow>(),
+      {"activity of ideal gases at a reference pressure of 1e-320 is beyond the range", Opener::Of<ActivityWindow>,
        {"dataEntry=5", "dataEntry1=300", "calculate", "Choice0", "StandardChoice2", "dataEntry2=1e-320",
         "PushButton1"},
        [&](fw::Window& w) {
@@ -344,7 +309,7 @@ TEST_F(BadInputTest, FiniteExtremesGiveNumbersOrNothing) {
          PressureWindow& pressure = PressureWindow::Get();
          test::Activate(pressure);
          Perform(pressure, {"dataEntry=1e-320", "dataEntry1=300", "calculate"});
-         return Opener<Isochore>()();
+         return Opener::Of<Isochore>();
        },
        {"minimum=0", "maximum=100", "interval=25", "calculate"},
        [&](fw::Window& w) {
@@ -355,7 +320,7 @@ TEST_F(BadInputTest, FiniteExtremesGiveNumbersOrNothing) {
       {"isochore up to 1.7e308 K: the pressures beyond the range left empty",
        []() -> fw::Window& {
          Globals::MolarVolumes[0] = 150;
-         return Opener<Isochore>()();
+         return Opener::Of<Isochore>();
        },
        {"minimum=0", "maximum=1.7e308", "interval=1e307", "calculate"},
        [&](fw::Window& w) {
