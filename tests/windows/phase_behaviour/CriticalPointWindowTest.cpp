@@ -7,6 +7,7 @@
 
 #include "app/Explain.h"
 #include "app/Start1Window.h"
+#include "tests/windows/FiniteChecks.h"
 #include "tests/windows/WindowTestSupport.h"
 #include "tests/windows/phase_behaviour/VdwHelmholtz.h"
 #include "windows/phase_behaviour/MathAnal.h"
@@ -238,3 +239,18 @@ TEST_F(CriticalPointWindowTest, UnitSwitchShowsTheSharedTemperature) {
 }
 
 }  // namespace
+
+// Guesses that are no finite number: the search from them stops at once,
+// and the search along the spinodal still finds CO2/CH4's critical point;
+// nothing shown is an infinity or a NaN.
+TEST_F(CriticalPointWindowTest, GuessesThatAreNoFiniteNumberGiveWayToTheSearchAlongTheSpinodal) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  for (const auto& [name, text] : NotFiniteTexts()) {
+    for (auto [V1, V2] : {std::pair{text.c_str(), "100"}, {"100", text.c_str()}}) {
+      auto& window = Calculate(V1, V2);
+      ExpectCriticalPoint(window);
+      EXPECT_NEAR(NumberOf(window, "ResultT"), 251.072031160199, 1e-9) << name;
+      ExpectNoNonFiniteShown(window, name, {"dataEntry1", "dataEntry2"});
+    }
+  }
+}
