@@ -4,6 +4,8 @@
 // applied, and its activation and resizing events as virtual functions.
 
 #include <QWidget>
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -21,6 +23,29 @@ class QMenuBar;
 namespace fw {
 
 using Layout = std::span<const ControlSpec>;
+
+// One run of rows of a layout table: a window's own table, the rows that a
+// shared piece yields, or a single row.
+class LayoutPart {
+ public:
+  LayoutPart(Layout rows) : rows_(rows) {}
+  LayoutPart(const ControlSpec& row) : rows_(&row, 1) {}
+  template <std::size_t N>
+  LayoutPart(const ControlSpec (&rows)[N]) : rows_(rows) {}
+  template <std::size_t N>
+  LayoutPart(const std::array<ControlSpec, N>& rows) : rows_(rows) {}
+  Layout Rows() const { return rows_; }
+
+ private:
+  Layout rows_;
+};
+
+// The layout table of the runs, one after the other.
+inline std::vector<ControlSpec> JoinLayout(std::initializer_list<LayoutPart> parts) {
+  std::vector<ControlSpec> table;
+  for (const LayoutPart& part : parts) table.insert(table.end(), part.Rows().begin(), part.Rows().end());
+  return table;
+}
 
 class Window : public QWidget {
  public:

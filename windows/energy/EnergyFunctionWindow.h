@@ -22,6 +22,12 @@ struct Box {
   int height = 0;
 };
 
+// The top-left corner of a shared piece, which has its own size.
+struct Place {
+  int left = 0;
+  int top = 0;
+};
+
 // The places and texts in which the six windows differ (window coordinates).
 struct WindowDesign {
   fw::WindowSpec window;
@@ -33,11 +39,11 @@ struct WindowDesign {
   int pressureTop;     // `Pressure`, `dataEntry`, "MPa"
   int temperatureTop;  // `Temperature`, `dataEntry1`, the unit label
   Box clear;
-  Box unitSwitch;  // `GroupBox1`; the radios sit at fixed places in it
+  Place unitSwitch;  // `GroupBox1` with its radios
   Box calculate;
-  Box roots;  // `GroupBox2`; radios and root texts at fixed places in it
+  Place roots;  // `GroupBox2` with its radios and root texts
   const char* footnoteName;
-  Box footnote;
+  Place footnote;
   Box resultFrame;  // `RoundRectangle1`
   Box molarVolume;  // the row label
   Box result;       // `Result`; the value columns of the scalar rows too

@@ -13,7 +13,6 @@ using fw::Italic;
 using fw::Kind;
 using phase::layout::GasList;
 using phase::layout::ValueList;
-using shared::kUnitGroup;
 
 constexpr const char* kSelectGroup = "select";
 constexpr const char* kModeGroup = "mode";
@@ -30,9 +29,8 @@ const fw::WindowSpec kWindow = {
     .maxHeight = 925,
     .placement = 2};
 
-const fw::ControlSpec kLayout[] = {
+const fw::ControlSpec kGiven[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent, font, group
-    phase::layout::Panel(620, 925),
     {Kind::GroupBox, "GroupBox6", "Select", 20, 15, 480, 130, 16, Italic, kPanel},
     {Kind::RadioButton, "RadioButtonTh", "Homogenization Temperature", 35, 45, 260, 25, 16, fw::On,
      "GroupBox6", "System", kSelectGroup},
@@ -43,9 +41,9 @@ const fw::ControlSpec kLayout[] = {
     {Kind::EditField, "dataEntryPh", "", 305, 105, 100, 25, 16, 0, "GroupBox6"},
     {Kind::StaticText, "StaticText4", "MPa", 418, 105, 70, 25, 16, 0, "GroupBox6"},
     {Kind::PushButton, "calculate", "calculate", 250, 500, 100, 30, 18, fw::DefaultButton, kPanel},
-    {Kind::RadioButton, "Kelvin", " in K", 527, 72, 56, 20, 12, fw::On, kPanel, "System", kUnitGroup},
-    {Kind::RadioButton, "Celsius", " in \u02DAC", 527, 93, 56, 20, 12, 0, kPanel, "System", kUnitGroup},
-    {Kind::GroupBox, "GroupBox1", "", 520, 65, 70, 54, 0, 0, kPanel},
+};
+
+const fw::ControlSpec kBelowSwitch[] = {
     {Kind::GroupBox, "GroupBox7", "Mode", 20, 155, 270, 85, 16, Italic, kPanel},
     {Kind::RadioButton, "Vapour1", " Vapour", 28, 183, 110, 25, 16, 0, "GroupBox7", "System", kModeGroup},
     {Kind::RadioButton, "Liquid1", " Liquid", 28, 206, 110, 25, 16, 0, "GroupBox7", "System", kModeGroup},
@@ -85,8 +83,10 @@ const fw::ControlSpec kLayout[] = {
     {Kind::StaticText, "StaticText1", "* The values in \"First Approach\" can be manually changed", 290,
      470, 290, 15, 10, fw::MultiLine, kPanel},
     {Kind::PushButton, "Clear", "clear", 550, 20, 50, 20, 10, fw::TabLast, kPanel},
-    phase::layout::PanelBar(620, 225),
 };
+
+const std::vector<fw::ControlSpec> kLayout = shared::ScrollingPanel::Layout(
+    kWindow, 925, {kGiven, shared::TemperatureSwitch::Rows(520, 65, kPanel), kBelowSwitch});
 
 // The eight lists of the result area.
 constexpr const char* kResultLists[] = {"ListBoxVmX", "ListBoxDX", "ListBoxPhaseX1", "ListBoxPhaseX2",

@@ -11,7 +11,6 @@
 namespace {
 
 using fw::Kind;
-using shared::kUnitGroup;
 
 const fw::WindowSpec kWindow = {
     .title = "Critical Point",
@@ -20,7 +19,7 @@ const fw::WindowSpec kWindow = {
 
 constexpr const char* kFrame = "GroupBox2";
 
-const fw::ControlSpec kLayout[] = {
+const fw::ControlSpec kAboveSwitch[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent, font, group
     {Kind::StaticText, "StaticText1",
      "Determinant of matrices with elements of the derivatives of the Helmholtz Energy as a function of "
@@ -51,9 +50,9 @@ const fw::ControlSpec kLayout[] = {
     {Kind::PushButton, "calculate", "calculate", 175, 345, 100, 30, 18, fw::DefaultButton, kFrame},
     {Kind::StaticText, "Temperature", "Temperature", 30, 435, 130, 20, 16, 0, kFrame},
     {Kind::StaticText, "StaticText3", "MPa", 270, 495, 80, 20, 16, 0, kFrame},
-    {Kind::RadioButton, "Kelvin", " in K", 359, 437, 56, 20, 12, fw::On, kFrame, "System", kUnitGroup},
-    {Kind::RadioButton, "Celsius", " in \u02DAC", 359, 458, 56, 20, 12, 0, kFrame, "System", kUnitGroup},
-    {Kind::GroupBox, "GroupBox1", "", 352, 430, 70, 54, 0, 0, kFrame},
+};
+
+const fw::ControlSpec kBelowSwitch[] = {
     {Kind::StaticText, "Pressure", "Pressure", 30, 495, 130, 20, 16, 0, kFrame},
     {Kind::StaticText, "ResultV", "", 165, 395, 100, 20, 16, 0, kFrame},
     {Kind::StaticText, "StaticText4", "cm /mol", 270, 395, 80, 20, 16, 0, kFrame},
@@ -72,6 +71,9 @@ const fw::ControlSpec kLayout[] = {
     {Kind::StaticText, "StaticText9", "In case of a curious solution:", 84, 615, 180, 20, 12},
     {Kind::PushButton, "pseudo", "Explain", 360, 100, 60, 20, 10},
 };
+
+const std::vector<fw::ControlSpec> kLayout =
+    fw::JoinLayout({kAboveSwitch, shared::TemperatureSwitch::Rows(352, 430, kFrame), kBelowSwitch});
 
 }  // namespace
 

@@ -14,7 +14,6 @@ using fw::Kind;
 using phase::Composition;
 using phase::layout::GasList;
 using phase::layout::ValueList;
-using shared::kUnitGroup;
 
 constexpr const char* kPanel = "Rectangle1";
 constexpr const char* kGroup = "FirstApproach";
@@ -29,9 +28,8 @@ const fw::WindowSpec kWindow = {
     .maxHeight = 835,
     .placement = 2};
 
-const fw::ControlSpec kLayout[] = {
+const fw::ControlSpec kAboveSwitch[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent, font, group
-    phase::layout::Panel(600, 835),
     {Kind::PushButton, "calculate", "calculate", 250, 395, 100, 30, 18, fw::DefaultButton, kPanel},
     {Kind::StaticText, "MolarVolume", "Molar Volume", 20, 535, 150, 25, 16, 0, kPanel},
     {Kind::StaticText, "Compositions", "Composition", 20, 605, 150, 25, 16, 0, kPanel},
@@ -60,9 +58,9 @@ const fw::ControlSpec kLayout[] = {
     GasList("ListBoxPhaseY2", 390, 695, kPanel),
     {Kind::StaticText, "MolarVolume1", "Molar Volume", 20, 20, 130, 25, 16, 0, kPanel},
     {Kind::StaticText, "Temperature", "Temperature", 20, 60, 130, 25, 16, 0, kPanel},
-    {Kind::RadioButton, "Kelvin", " in K", 375, 67, 56, 20, 12, fw::On, kPanel, "System", kUnitGroup},
-    {Kind::RadioButton, "Celsius", " in \u02DAC", 375, 88, 56, 20, 12, 0, kPanel, "System", kUnitGroup},
-    {Kind::GroupBox, "GroupBox1", "", 368, 60, 70, 54, 0, 0, kPanel},
+};
+
+const fw::ControlSpec kBelowSwitch[] = {
     {Kind::EditField, "dataEntry", "", 155, 20, 120, 25, 16, 0, kPanel},
     {Kind::EditField, "dataEntry1", "", 155, 60, 120, 25, 16, 0, kPanel},
     {Kind::StaticText, "StaticText1", "cm /mol", 285, 20, 80, 25, 16, 0, kPanel},
@@ -80,8 +78,10 @@ const fw::ControlSpec kLayout[] = {
     {Kind::StaticText, "StaticText4", "* The values in \"First Approach\" can be manually changed", 290,
      370, 290, 15, 10, fw::MultiLine, kPanel},
     {Kind::PushButton, "Clear", "clear", 530, 20, 50, 20, 10, fw::TabLast, kPanel},
-    phase::layout::PanelBar(600, 135),
 };
+
+const std::vector<fw::ControlSpec> kLayout = shared::ScrollingPanel::Layout(
+    kWindow, 835, {kAboveSwitch, shared::TemperatureSwitch::Rows(368, 60, kPanel), kBelowSwitch});
 
 constexpr const char* kFractionsFailure = "The fractions must have a number between 0 and 1";
 

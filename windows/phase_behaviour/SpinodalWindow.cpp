@@ -10,7 +10,6 @@
 namespace {
 
 using fw::Kind;
-using shared::kUnitGroup;
 
 const fw::WindowSpec kWindow = {
     .title = "Spinodal",
@@ -19,7 +18,7 @@ const fw::WindowSpec kWindow = {
 
 constexpr const char* kFrame = "RoundRectangle1";
 
-const fw::ControlSpec kLayout[] = {
+const fw::ControlSpec kAboveSwitch[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent, font, group
     {Kind::StaticText, "StaticText1", "Spinodal\ndefinition", 20, 20, 100, 50, 18, fw::MultiLine},
     {Kind::StaticText, "StaticText10", "*", 97, 19, 10, 10, 12},
@@ -42,14 +41,17 @@ const fw::ControlSpec kLayout[] = {
     {Kind::StaticText, "Temperature", "Temperature", 30, 375, 110, 25, 16, 0, kFrame},
     {Kind::StaticText, "ResultT", "", 145, 375, 120, 25, 16, 0, kFrame},
     {Kind::StaticText, "StaticText8", "Kelvin", 275, 375, 80, 25, 16, 0, kFrame},
-    {Kind::GroupBox, "GroupBox1", "", 360, 375, 70, 54, 0, 0, kFrame},
-    {Kind::RadioButton, "Kelvin", " in K", 367, 382, 56, 20, 12, fw::On, kFrame, "System", kUnitGroup},
-    {Kind::RadioButton, "Celsius", " in \u02DAC", 367, 403, 56, 20, 12, 0, kFrame, "System", kUnitGroup},
+};
+
+const fw::ControlSpec kBelowSwitch[] = {
     {Kind::StaticText, "Pressure", "Pressure", 30, 425, 110, 25, 16, 0, kFrame},
     {Kind::StaticText, "ResultP", "", 145, 425, 120, 25, 16, 0, kFrame},
     {Kind::StaticText, "StaticText5", "MPa", 275, 425, 80, 25, 16, 0, kFrame},
     {Kind::StaticText, "StaticText11", "* Spinodal is also known as the \"stability limit\"", 210, 475, 230, 15, 10},
 };
+
+const std::vector<fw::ControlSpec> kLayout =
+    fw::JoinLayout({kAboveSwitch, shared::TemperatureSwitch::Rows(360, 375, kFrame), kBelowSwitch});
 
 }  // namespace
 

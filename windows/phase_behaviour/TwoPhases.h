@@ -66,16 +66,6 @@ void ShowValue(fw::ListBox& list, double value);
 
 namespace phase::layout {
 
-// The panel of a two-phase window and the bar that scrolls it.
-constexpr fw::ControlSpec Panel(int width, int height) {
-  return {.kind = fw::Kind::Rectangle, .name = "Rectangle1", .width = width, .height = height,
-          .flags = fw::NoBorder};
-}
-constexpr fw::ControlSpec PanelBar(int left, int maximum) {
-  return {.kind = fw::Kind::ScrollBar, .name = "ScrollBar1", .left = left, .width = 15,
-          .height = 685, .maximum = maximum, .lineStep = 1, .pageStep = 700};
-}
-
 // A per-gas list: gas name and value, italic, a scroll bar when needed.
 constexpr fw::ControlSpec GasList(const char* name, int left, int top, const char* parent) {
   return {.kind = fw::Kind::ListBox, .name = name, .left = left, .top = top, .width = 190,

@@ -14,7 +14,22 @@ constexpr int kViewMargin = 10;
 // The angle of one notch of a mouse wheel, in eighths of a degree.
 constexpr int kNotch = 120;
 
+// The width of the bar.
+constexpr int kBarWidth = 15;
+
 }  // namespace
+
+std::vector<fw::ControlSpec> ScrollingPanel::Layout(const fw::WindowSpec& window, int panelHeight,
+                                                    std::initializer_list<fw::LayoutPart> content) {
+  const int panelWidth = window.width - kBarWidth;
+  std::vector<fw::ControlSpec> table = fw::JoinLayout(content);
+  table.insert(table.begin(), {.kind = fw::Kind::Rectangle, .name = "Rectangle1", .width = panelWidth,
+                               .height = panelHeight, .flags = fw::NoBorder});
+  table.push_back({.kind = fw::Kind::ScrollBar, .name = "ScrollBar1", .left = panelWidth,
+                   .width = kBarWidth, .height = window.height - kBarWidth,
+                   .maximum = panelHeight - window.height, .lineStep = 1, .pageStep = window.height});
+  return table;
+}
 
 ScrollingPanel::ScrollingPanel(fw::Window& window, int panelHeight)
     : window_(window),
@@ -37,7 +52,7 @@ void ScrollingPanel::ScrollBar1_ValueChanged() {
 
 void ScrollingPanel::Event_Resizing() {
   fw::ScrollBar& bar = window_.scrollBar("ScrollBar1");
-  bar.SetHeight(window_.Height() - 15);
+  bar.SetHeight(window_.Height() - kBarWidth);
   // Lowering the maximum below the value clamps the value and fires the
   // value-changed event, which moves the panel along.
   bar.SetMaximum(std::max(0, panelHeight_ - window_.Height()));

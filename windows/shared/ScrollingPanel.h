@@ -5,6 +5,8 @@
 // taller, up to the panel's height.
 
 #include <QObject>
+#include <initializer_list>
+#include <vector>
 
 #include "framework/Window.h"
 
@@ -16,6 +18,14 @@ class ScrollingPanel : public QObject {
   // the keyboard focus on the panel. `panelHeight` is the height of
   // `Rectangle1` in the layout (pixels).
   ScrollingPanel(fw::Window& window, int panelHeight);
+
+  // The layout table of a window on the panel: the panel, as wide as the
+  // window less the bar and `panelHeight` tall, first, so that the content
+  // can sit on it; then the content; then the bar along the window's right
+  // edge as designed, its maximum the part of the panel below the window's
+  // bottom edge and a page the window's height.
+  static std::vector<fw::ControlSpec> Layout(const fw::WindowSpec& window, int panelHeight,
+                                             std::initializer_list<fw::LayoutPart> content);
 
   // The panel's top follows the bar: minus its value, redrawn at once.
   void ScrollBar1_ValueChanged();

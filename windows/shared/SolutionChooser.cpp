@@ -13,7 +13,48 @@ namespace {
 constexpr std::array<const char*, 3> kChoices = {"Choice0", "Choice1", "Choice2"};
 constexpr std::array<const char*, 3> kTexts = {"TextChoice0", "TextChoice1", "TextChoice2"};
 
+constexpr const char* kFootnote =
+    "* cubic equatons have three solutions, of which two may be complex numbers";
+
 }  // namespace
+
+std::array<fw::ControlSpec, 6> SolutionChooser::EntryRows(int pressureTop, int temperatureTop,
+                                                          int unitLeft, const char* parent) {
+  const auto label = [&](const char* name, const char* text, int left, int top, int width) {
+    return fw::ControlSpec{.kind = fw::Kind::StaticText, .name = name, .text = text, .left = left,
+                           .top = top, .width = width, .height = 25, .textSize = 16, .parent = parent};
+  };
+  const auto entry = [&](const char* name, int top) {
+    return fw::ControlSpec{.kind = fw::Kind::EditField, .name = name, .left = 155, .top = top,
+                           .width = 120, .height = 25, .textSize = 16, .parent = parent};
+  };
+  return {label("Pressure", "Pressure", 20, pressureTop, 130), entry("dataEntry", pressureTop),
+          label("StaticText4", "MPa", unitLeft, pressureTop, 80),
+          label("Temperature", "Temperature", 20, temperatureTop, 130), entry("dataEntry1", temperatureTop),
+          label("StaticText3", "Kelvin", unitLeft, temperatureTop, 80)};
+}
+
+std::array<fw::ControlSpec, 7> SolutionChooser::Rows(int left, int top, const char* parent,
+                                                     const ChooserLook& look) {
+  std::array<fw::ControlSpec, 7> rows;
+  rows[0] = {.kind = fw::Kind::GroupBox, .name = "GroupBox2", .text = look.caption, .left = left,
+             .top = top, .width = 260, .height = 110, .textSize = 16, .flags = fw::Italic, .parent = parent};
+  for (int k = 0; k < 3; ++k) {
+    const int row = top + 30 + 25 * k;
+    rows[1 + 2 * k] = {.kind = fw::Kind::RadioButton, .name = kChoices[k], .left = left + 15, .top = row,
+                       .width = 20, .height = 20, .textSize = look.radioSize, .parent = parent,
+                       .font = look.radioFont, .group = kRootGroup};
+    rows[2 + 2 * k] = {.kind = fw::Kind::StaticText, .name = kTexts[k], .left = left + 40, .top = row,
+                       .width = 200, .height = 20, .textSize = 14, .flags = fw::Italic, .parent = parent,
+                       .font = look.textFont};
+  }
+  return rows;
+}
+
+fw::ControlSpec SolutionChooser::Footnote(const char* name, int left, int top, const char* parent) {
+  return {.kind = fw::Kind::StaticText, .name = name, .text = kFootnote, .left = left, .top = top,
+          .width = 195, .height = 30, .textSize = 10, .flags = fw::MultiLine | fw::Italic, .parent = parent};
+}
 
 std::string RootText(double real, double imaginary) {
   const std::string re = FiniteText(real);

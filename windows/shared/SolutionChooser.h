@@ -8,6 +8,7 @@
 // The roots live in the shared state, not in the window: whichever window
 // listed roots last decides what every window's root radios evaluate.
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -21,8 +22,34 @@ namespace shared {
 // that is not finite has no text (empty).
 std::string RootText(double real, double imaginary);
 
+// How a window draws the chooser: the caption of its frame and the faces of
+// its radios and root texts.
+struct ChooserLook {
+  const char* caption = "select mathematical solution*";
+  int radioSize = 0;  // pixels; 0 = the desktop default
+  const char* radioFont = "System";
+  const char* textFont = "System";
+};
+
 class SolutionChooser {
  public:
+  // The chooser's rows of a layout table, in window coordinates, on `parent`
+  // (nullptr: the window).
+  //
+  // The entries it reads: the labels `Pressure` and `Temperature` at the left
+  // edge, the fields `dataEntry` and `dataEntry1` beside them, and their unit
+  // labels `StaticText4` ("MPa") and `StaticText3` ("Kelvin", relabelled by
+  // the unit switch) from `unitLeft` on.
+  static std::array<fw::ControlSpec, 6> EntryRows(int pressureTop, int temperatureTop, int unitLeft,
+                                                  const char* parent = nullptr);
+  // The frame `GroupBox2` (260 x 110) with its top-left corner at (left, top)
+  // and in it a row per root, 25 pixels apart: the radio `Choice`k and the
+  // root text `TextChoice`k.
+  static std::array<fw::ControlSpec, 7> Rows(int left, int top, const char* parent = nullptr,
+                                             const ChooserLook& look = {});
+  // The footnote to the frame's "*", named `name`, 195 x 30.
+  static fw::ControlSpec Footnote(const char* name, int left, int top, const char* parent = nullptr);
+
   // Evaluates the window's quantity at root k (0, 1, 2); runs only when the
   // radio of that root is on.
   using Evaluate = std::function<void(int root)>;

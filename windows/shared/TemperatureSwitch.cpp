@@ -7,6 +7,18 @@
 
 namespace shared {
 
+std::array<fw::ControlSpec, 3> TemperatureSwitch::Rows(int left, int top, const char* parent) {
+  // The radios 7 pixels inside the frame, one below the other.
+  const auto radio = [&](const char* name, const char* caption, int row, unsigned flags) {
+    return fw::ControlSpec{.kind = fw::Kind::RadioButton, .name = name, .text = caption,
+                           .left = left + 7, .top = top + 7 + 21 * row, .width = 56, .height = 20,
+                           .textSize = 12, .flags = flags, .parent = parent, .group = kUnitGroup};
+  };
+  return {fw::ControlSpec{.kind = fw::Kind::GroupBox, .name = "GroupBox1", .left = left, .top = top,
+                          .width = 70, .height = 54, .parent = parent},
+          radio("Kelvin", " in K", 0, fw::On), radio("Celsius", " in \u02DAC", 1, 0)};
+}
+
 TemperatureSwitch::TemperatureSwitch(fw::Window& window, Variant variant, const char* unitLabel,
                                      const char* field)
     : window_(window), variant_(variant), unitLabel_(unitLabel), field_(field) {

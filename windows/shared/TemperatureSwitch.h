@@ -8,6 +8,8 @@
 // Result variant: beside a temperature result; the radios relabel the unit
 // and show Globals::TempKelvin again in the chosen unit.
 
+#include <array>
+
 #include "framework/Window.h"
 
 namespace shared {
@@ -29,6 +31,12 @@ class TemperatureSwitch {
   // result label (result variant).
   TemperatureSwitch(fw::Window& window, Variant variant, const char* unitLabel = "StaticText3",
                     const char* field = "dataEntry1");
+
+  // The switch's rows of a layout table: the frame `GroupBox1` (70 x 54) with
+  // its top-left corner at (left, top) in window coordinates, and in it the
+  // radios `Kelvin` (on when built) and `Celsius` below it, grouped by name.
+  // All three sit on `parent` (nullptr: the window).
+  static std::array<fw::ControlSpec, 3> Rows(int left, int top, const char* parent = nullptr);
 
   void Kelvin_Action();
   void Celsius_Action();

@@ -1,6 +1,7 @@
 #include "windows/single_phase/ActivityWindow.h"
 
 #include <array>
+#include <string_view>
 
 #include "runtime/Runtime.h"
 #include "windows/shared/FiniteNumber.h"
@@ -9,8 +10,7 @@
 namespace {
 
 using fw::Kind;
-using shared::kRootGroup;
-using shared::kUnitGroup;
+using shared::SolutionChooser;
 
 constexpr const char* kStandardGroup = "standard";
 constexpr const char* kPanel = "Rectangle1";
@@ -29,33 +29,20 @@ const fw::WindowSpec kWindow = {
     .maxHeight = 800,
     .placement = 2};
 
-constexpr const char* kFootnote =
-    "* cubic equatons have three solutions, of which two may be complex numbers";
+// The chooser as this window draws it: its lower two radios and its last
+// root text a pixel higher than the chooser's rows.
+std::array<fw::ControlSpec, 7> RootRows() {
+  std::array<fw::ControlSpec, 7> rows =
+      SolutionChooser::Rows(100, 170, kPanel, {.radioSize = 18, .radioFont = "palatino"});
+  for (fw::ControlSpec& row : rows) {
+    const std::string_view name = row.name;
+    if (name == "Choice1" || name == "Choice2" || name == "TextChoice2") --row.top;
+  }
+  return rows;
+}
 
-const fw::ControlSpec kLayout[] = {
+const fw::ControlSpec kBelowChooser[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent, font, group
-    {Kind::Rectangle, "Rectangle1", "", 0, 0, 465, 800, 0, fw::NoBorder},
-    {.kind = Kind::ScrollBar, .name = "ScrollBar1", .left = 465, .top = 0, .width = 15, .height = 685,
-     .minimum = 0, .maximum = 100, .value = 0, .lineStep = 1, .pageStep = 700},
-    {Kind::StaticText, "Pressure", "Pressure", 20, 20, 130, 25, 16, 0, kPanel},
-    {Kind::EditField, "dataEntry", "", 155, 20, 120, 25, 16, 0, kPanel},
-    {Kind::StaticText, "StaticText4", "MPa", 285, 20, 80, 25, 16, 0, kPanel},
-    {Kind::PushButton, "Clear", "clear", 390, 20, 50, 20, 10, fw::TabLast, kPanel},
-    {Kind::StaticText, "Temperature", "Temperature", 20, 60, 130, 25, 16, 0, kPanel},
-    {Kind::EditField, "dataEntry1", "", 155, 60, 120, 25, 16, 0, kPanel},
-    {Kind::StaticText, "StaticText3", "Kelvin", 285, 60, 80, 25, 16, 0, kPanel},
-    {Kind::GroupBox, "GroupBox1", "", 370, 60, 70, 54, 0, 0, kPanel},
-    {Kind::RadioButton, "Kelvin", " in K", 377, 67, 56, 20, 12, fw::On, kPanel, "System", kUnitGroup},
-    {Kind::RadioButton, "Celsius", " in \u02DAC", 377, 88, 56, 20, 12, 0, kPanel, "System", kUnitGroup},
-    {Kind::PushButton, "calculate", "calculate molar volume", 110, 120, 230, 30, 18, fw::DefaultButton, kPanel},
-    {Kind::GroupBox, "GroupBox2", "select mathematical solution*", 100, 170, 260, 110, 16, fw::Italic, kPanel},
-    {Kind::RadioButton, "Choice0", "", 115, 200, 20, 20, 18, 0, kPanel, "palatino", kRootGroup},
-    {Kind::StaticText, "TextChoice0", "", 140, 200, 200, 20, 14, fw::Italic, kPanel},
-    {Kind::RadioButton, "Choice1", "", 115, 224, 20, 20, 18, 0, kPanel, "palatino", kRootGroup},
-    {Kind::StaticText, "TextChoice1", "", 140, 225, 200, 20, 14, fw::Italic, kPanel},
-    {Kind::RadioButton, "Choice2", "", 115, 249, 20, 20, 18, 0, kPanel, "palatino", kRootGroup},
-    {Kind::StaticText, "TextChoice2", "", 140, 249, 200, 20, 14, fw::Italic, kPanel},
-    {Kind::StaticText, "StaticText1", kFootnote, 245, 285, 195, 30, 10, fw::MultiLine | fw::Italic, kPanel},
     {Kind::RoundRectangle, "RoundRectangle1", "", 20, 325, 420, 35, 0, 0, kPanel},
     {Kind::StaticText, "StaticText8", "3", 352, 329, 16, 20, 12, 0, "RoundRectangle1"},
     {Kind::StaticText, "MolarVolume", "Molar Volume", 30, 330, 120, 25, 16, 0, "RoundRectangle1"},
@@ -77,6 +64,15 @@ const fw::ControlSpec kLayout[] = {
      .textSize = 14, .flags = fw::Italic | fw::Heading | fw::GridVertical, .parent = "GroupBox3",
      .columns = 3, .columnWidths = "20%, 40%, 40%"},
 };
+
+const std::vector<fw::ControlSpec> kLayout = shared::ScrollingPanel::Layout(
+    kWindow, 800,
+    {SolutionChooser::EntryRows(20, 60, 285, kPanel),
+     fw::ControlSpec{Kind::PushButton, "Clear", "clear", 390, 20, 50, 20, 10, fw::TabLast, kPanel},
+     shared::TemperatureSwitch::Rows(370, 60, kPanel),
+     fw::ControlSpec{Kind::PushButton, "calculate", "calculate molar volume", 110, 120, 230, 30, 18,
+                     fw::DefaultButton, kPanel},
+     RootRows(), SolutionChooser::Footnote("StaticText1", 245, 285, kPanel), kBelowChooser});
 
 }  // namespace
 

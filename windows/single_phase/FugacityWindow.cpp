@@ -8,8 +8,7 @@
 namespace {
 
 using fw::Kind;
-using shared::kRootGroup;
-using shared::kUnitGroup;
+using shared::SolutionChooser;
 
 const fw::WindowSpec kWindow = {
     .title = "Fugacities",
@@ -17,30 +16,8 @@ const fw::WindowSpec kWindow = {
     .height = 590,
     .placement = 2};
 
-constexpr const char* kFootnote =
-    "* cubic equatons have three solutions, of which two may be complex numbers";
-
-const fw::ControlSpec kLayout[] = {
-    // kind, name, text, left, top, width, height, text size, flags, parent, font, group
-    {Kind::StaticText, "Pressure", "Pressure", 20, 20, 130, 25, 16},
-    {Kind::EditField, "dataEntry", "", 155, 20, 120, 25, 16},
-    {Kind::StaticText, "StaticText4", "MPa", 285, 20, 80, 25, 16},
-    {Kind::PushButton, "Clear", "clear", 385, 20, 50, 20, 10, fw::TabLast},
-    {Kind::StaticText, "Temperature", "Temperature", 20, 60, 130, 25, 16},
-    {Kind::EditField, "dataEntry1", "", 155, 60, 120, 25, 16},
-    {Kind::StaticText, "StaticText3", "Kelvin", 285, 60, 80, 25, 16},
-    {Kind::GroupBox, "GroupBox1", "", 370, 60, 70, 54},
-    {Kind::RadioButton, "Kelvin", " in K", 377, 67, 56, 20, 12, fw::On, nullptr, "System", kUnitGroup},
-    {Kind::RadioButton, "Celsius", " in \u02DAC", 377, 88, 56, 20, 12, 0, nullptr, "System", kUnitGroup},
-    {Kind::PushButton, "calculate", "calculate molar volume", 115, 120, 230, 30, 18, fw::DefaultButton},
-    {Kind::GroupBox, "GroupBox2", "Select mathematical solution*", 100, 170, 260, 110, 16, fw::Italic},
-    {Kind::RadioButton, "Choice0", "", 115, 200, 20, 20, 18, 0, nullptr, "palatino", kRootGroup},
-    {Kind::StaticText, "TextChoice0", "", 140, 200, 200, 20, 14, fw::Italic, nullptr, "palatino"},
-    {Kind::RadioButton, "Choice1", "", 115, 225, 20, 20, 18, 0, nullptr, "palatino", kRootGroup},
-    {Kind::StaticText, "TextChoice1", "", 140, 225, 200, 20, 14, fw::Italic, nullptr, "palatino"},
-    {Kind::RadioButton, "Choice2", "", 115, 250, 20, 20, 18, 0, nullptr, "palatino", kRootGroup},
-    {Kind::StaticText, "TextChoice2", "", 140, 250, 200, 20, 14, fw::Italic, nullptr, "palatino"},
-    {Kind::StaticText, "StaticText1", kFootnote, 245, 285, 195, 30, 10, fw::MultiLine | fw::Italic},
+const fw::ControlSpec kResults[] = {
+    // kind, name, text, left, top, width, height, text size, flags, parent
     {Kind::RoundRectangle, "RoundRectangle1", "", 20, 330, 420, 35},
     {Kind::StaticText, "StaticText8", "3", 352, 334, 16, 20, 12, 0, "RoundRectangle1"},
     {Kind::StaticText, "MolarVolume", "Molar Volume", 30, 335, 140, 25, 16, 0, "RoundRectangle1"},
@@ -51,6 +28,19 @@ const fw::ControlSpec kLayout[] = {
      .textSize = 14, .flags = fw::Italic | fw::Heading | fw::GridVertical, .parent = "GroupBox3",
      .columns = 3, .columnWidths = "20%, 40%, 40%"},
 };
+
+const std::vector<fw::ControlSpec> kLayout = fw::JoinLayout({
+    SolutionChooser::EntryRows(20, 60, 285),
+    fw::ControlSpec{Kind::PushButton, "Clear", "clear", 385, 20, 50, 20, 10, fw::TabLast},
+    shared::TemperatureSwitch::Rows(370, 60),
+    fw::ControlSpec{Kind::PushButton, "calculate", "calculate molar volume", 115, 120, 230, 30, 18,
+                    fw::DefaultButton},
+    SolutionChooser::Rows(100, 170, nullptr,
+                          {.caption = "Select mathematical solution*", .radioSize = 18,
+                           .radioFont = "palatino", .textFont = "palatino"}),
+    SolutionChooser::Footnote("StaticText1", 245, 285),
+    kResults,
+});
 
 }  // namespace
 

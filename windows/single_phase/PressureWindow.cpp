@@ -7,7 +7,6 @@
 namespace {
 
 using fw::Kind;
-using shared::kUnitGroup;
 
 const fw::WindowSpec kWindow = {
     .title = "Pressures",
@@ -15,7 +14,7 @@ const fw::WindowSpec kWindow = {
     .height = 290,
     .placement = 2};
 
-const fw::ControlSpec kLayout[] = {
+const fw::ControlSpec kEntries[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent, font, group
     {Kind::StaticText, "MolarVolume", "Molar Volume", 20, 20, 130, 25, 16},
     {Kind::EditField, "dataEntry", "", 155, 20, 120, 25, 16},
@@ -25,9 +24,9 @@ const fw::ControlSpec kLayout[] = {
     {Kind::StaticText, "Temperature", "Temperature", 20, 65, 130, 25, 16},
     {Kind::EditField, "dataEntry1", "", 155, 65, 120, 25, 16},
     {Kind::StaticText, "StaticText3", "Kelvin", 285, 65, 80, 25, 16},
-    {Kind::GroupBox, "GroupBox1", "", 375, 65, 70, 54},
-    {Kind::RadioButton, "Kelvin", " in K", 382, 72, 56, 20, 12, fw::On, nullptr, "System", kUnitGroup},
-    {Kind::RadioButton, "Celsius", " in \u02DAC", 382, 93, 56, 20, 12, 0, nullptr, "System", kUnitGroup},
+};
+
+const fw::ControlSpec kBelowSwitch[] = {
     {Kind::PushButton, "calculate", "calculate", 185, 140, 100, 30, 18, fw::DefaultButton},
     {Kind::RoundRectangle, "RoundRectangle1", "", 20, 195, 430, 35},
     {Kind::StaticText, "Pressure", "Pressure", 90, 200, 100, 25, 16, 0, "RoundRectangle1"},
@@ -35,6 +34,9 @@ const fw::ControlSpec kLayout[] = {
     {Kind::StaticText, "StaticText4", "MPa", 330, 200, 45, 25, 16, 0, "RoundRectangle1"},
     {Kind::PushButton, "PushButton1", "Isochore calculation", 310, 245, 140, 25, 12},
 };
+
+const std::vector<fw::ControlSpec> kLayout =
+    fw::JoinLayout({kEntries, shared::TemperatureSwitch::Rows(375, 65), kBelowSwitch});
 
 }  // namespace
 

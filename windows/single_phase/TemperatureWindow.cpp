@@ -6,7 +6,6 @@
 namespace {
 
 using fw::Kind;
-using shared::kUnitGroup;
 
 const fw::WindowSpec kWindow = {
     .title = "Temperatures",
@@ -15,7 +14,7 @@ const fw::WindowSpec kWindow = {
     .visible = false,
     .placement = 2};
 
-const fw::ControlSpec kLayout[] = {
+const fw::ControlSpec kRows[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent, font, group
     {Kind::StaticText, "MolarVolume", "Molar Volume", 20, 20, 130, 25, 16},
     {Kind::EditField, "dataEntry", "", 155, 20, 120, 25, 16},
@@ -30,10 +29,10 @@ const fw::ControlSpec kLayout[] = {
     {Kind::StaticText, "Temperature", "Temperature", 34, 178, 115, 25, 16, 0, "RoundRectangle1"},
     {Kind::StaticText, "Result", "", 160, 178, 120, 25, 16, 0, "RoundRectangle1"},
     {Kind::StaticText, "StaticText4", "Kelvin", 290, 178, 80, 25, 16, 0, "RoundRectangle1"},
-    {Kind::GroupBox, "GroupBox1", "", 370, 178, 70, 54, 0, 0, "RoundRectangle1"},
-    {Kind::RadioButton, "Kelvin", " in K", 377, 185, 56, 20, 12, fw::On, "RoundRectangle1", "System", kUnitGroup},
-    {Kind::RadioButton, "Celsius", " in \u02DAC", 377, 206, 56, 20, 12, 0, "RoundRectangle1", "System", kUnitGroup},
 };
+
+const std::vector<fw::ControlSpec> kLayout =
+    fw::JoinLayout({kRows, shared::TemperatureSwitch::Rows(370, 178, "RoundRectangle1")});
 
 }  // namespace
 
