@@ -159,15 +159,12 @@ void BubbleDewPoint::ShowModePicture(const char* radio, const char* own, const c
 // Empties what the window shows; the shared state and every caption stay.
 void BubbleDewPoint::Clear_Action() {
   for (const char* field : {"dataEntryTh", "dataEntryPh", "dataEntry2"}) editField(field).SetText("");
-  staticText("Answer").SetText("");
-  staticText("ResultText").SetText("");
+  EmptyResults();
   radioButton("Liquid1").SetValue(false);
   radioButton("Vapour1").SetValue(false);
   imageWell("ImageWell3").SetVisible(false);
   imageWell("ImageWell4").SetVisible(false);
-  for (const char* list : {"ListBoxVmX", "ListBoxDX", "ListBoxPhaseX", "ListBoxPhaseX1", "ListBoxPhaseX2",
-                           "ListBoxVmY", "ListBoxDY", "ListBoxPhaseY", "ListBoxPhaseY1", "ListBoxPhaseY2"})
-    listBox(list).DeleteAllRows();
+  lists_.Clear();
 }
 
 void BubbleDewPoint::ResetCaptions() {

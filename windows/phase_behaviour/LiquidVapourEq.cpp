@@ -83,6 +83,11 @@ const fw::ControlSpec kBelowSwitch[] = {
 const std::vector<fw::ControlSpec> kLayout = shared::ScrollingPanel::Layout(
     kWindow, 835, {kAboveSwitch, shared::TemperatureSwitch::Rows(368, 60, kPanel), kBelowSwitch});
 
+// The ten lists of the result area.
+constexpr const char* kResultLists[] = {"ListBoxVmX", "ListBoxDX", "ListBoxFracX", "ListBoxPhaseX1",
+                                        "ListBoxPhaseX2", "ListBoxVmY", "ListBoxDY", "ListBoxFracY",
+                                        "ListBoxPhaseY1", "ListBoxPhaseY2"};
+
 constexpr const char* kFractionsFailure = "The fractions must have a number between 0 and 1";
 
 // The share of phase Y in the first approach's split, and the weight of the
@@ -174,9 +179,7 @@ void LiquidVapourEq::CalFirstApproach_Action() {
 
 void LiquidVapourEq::EmptyResults() {
   staticText("Answer").SetText("");
-  for (const char* list : {"ListBoxVmX", "ListBoxDX", "ListBoxFracX", "ListBoxPhaseX1", "ListBoxPhaseX2",
-                           "ListBoxVmY", "ListBoxDY", "ListBoxFracY", "ListBoxPhaseY1", "ListBoxPhaseY2"})
-    listBox(list).DeleteAllRows();
+  for (const char* list : kResultLists) listBox(list).DeleteAllRows();
 }
 
 // The results left empty and the status line saying why.
@@ -189,12 +192,9 @@ void LiquidVapourEq::Refuse(const char* status) {
 void LiquidVapourEq::Clear_Action() {
   for (const char* field : {"dataEntry", "dataEntry1", "dataEntry2", "dataEntry3"})
     editField(field).SetText("");
-  staticText("Answer").SetText("");
+  EmptyResults();
   staticText("ResultText").SetText("");
-  for (const char* list : {"ListBoxVmX", "ListBoxDX", "ListBoxFracX", "ListBoxPhaseX", "ListBoxPhaseX1",
-                           "ListBoxPhaseX2", "ListBoxVmY", "ListBoxDY", "ListBoxFracY", "ListBoxPhaseY",
-                           "ListBoxPhaseY1", "ListBoxPhaseY2"})
-    listBox(list).DeleteAllRows();
+  lists_.Clear();
 }
 
 // The pressure at which the fluid, filling the bulk molar volume, splits into
