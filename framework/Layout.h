@@ -72,6 +72,12 @@ struct ControlSpec {
   int pageStep = 10;
 };
 
+// Where a window first appears.
+enum class Placement {
+  Default,   // where the toolkit puts it
+  Centred,   // centred on the screen's available area
+};
+
 // The window's own properties. Sizes are of the client area; a menu bar sits
 // outside it.
 struct WindowSpec {
@@ -84,7 +90,7 @@ struct WindowSpec {
   int maxWidth = 32000;
   int maxHeight = 32000;
   bool visible = true;   // shown as soon as the getter has built it
-  int placement = 0;     // 0 the toolkit's default, 2 centred on the screen
+  Placement placement = Placement::Default;
   bool menuBar = true;   // shows the application's menu bar
 };
 

@@ -165,7 +165,7 @@ void Window::ApplyWindowSpec() {
   layout()->activate();
   resize(spec_.width, spec_.height + menuHeight);
   client_->resize(spec_.width, spec_.height);
-  if (spec_.placement == 2) {
+  if (spec_.placement == Placement::Centred) {
     if (QScreen* screen = QApplication::primaryScreen()) {
       const QRect area = screen->availableGeometry();
       move(area.center() - QPoint(width() / 2, height() / 2));

@@ -248,7 +248,7 @@ TEST_F(Windows, TheClientAreaHasTheLayoutSizeAndTheTitle) {
 }
 
 TEST_F(Windows, PlacementTwoCentresTheWindowOnTheScreen) {
-  fw::Window centred({.title = "Centred", .width = 460, .height = 590, .placement = 2}, {});
+  fw::Window centred({.title = "Centred", .width = 460, .height = 590, .placement = fw::Placement::Centred}, {});
   const QPoint middle = QApplication::primaryScreen()->availableGeometry().center();
   EXPECT_LE((centred.geometry().center() - middle).manhattanLength(), 2);
 }

@@ -11,7 +11,8 @@ namespace {
 using fw::Kind;
 
 const energy::WindowDesign kDesign = {
-    .window = {.title = "Chemical Potentials", .width = 450, .height = 730, .placement = 2},
+    .window = {.title = "Chemical Potentials", .width = 450, .height = 730,
+               .placement = fw::Placement::Centred},
     .heading = "Partial Derivative",
     .headingBox = {20, 20, 160, 25},
     .formula = &Pictures::chem_125,

@@ -5,7 +5,8 @@
 namespace {
 
 const energy::ScalarDesign kDesign = {
-    .window = {.window = {.title = "Internal Energy", .width = 455, .height = 640, .placement = 2},
+    .window = {.window = {.title = "Internal Energy", .width = 455, .height = 640,
+                          .placement = fw::Placement::Centred},
                .heading = "Differential Form",
                .headingBox = {20, 20, 155, 25},
                .formula = &Pictures::Energy_203,

@@ -5,7 +5,8 @@
 namespace {
 
 const energy::ScalarDesign kDesign = {
-    .window = {.window = {.title = "Enthalpy", .width = 455, .height = 610, .placement = 2},
+    .window = {.window = {.title = "Enthalpy", .width = 455, .height = 610,
+                          .placement = fw::Placement::Centred},
                .heading = "Definition",
                .headingBox = {20, 20, 100, 25},
                .formula = &Pictures::Enthalpy_165,

@@ -5,7 +5,8 @@
 namespace {
 
 const energy::ScalarDesign kDesign = {
-    .window = {.window = {.title = "Entropy", .width = 455, .height = 640, .placement = 2},
+    .window = {.window = {.title = "Entropy", .width = 455, .height = 640,
+                          .placement = fw::Placement::Centred},
                .heading = "Maxwell Relations",
                .headingBox = {20, 20, 170, 25},
                .formula = &Pictures::Entropy_141,

@@ -5,7 +5,8 @@
 namespace {
 
 const energy::ScalarDesign kDesign = {
-    .window = {.window = {.title = "Gibbs Energy", .width = 470, .height = 610, .placement = 2},
+    .window = {.window = {.title = "Gibbs Energy", .width = 470, .height = 610,
+                          .placement = fw::Placement::Centred},
                .heading = "Definition",
                .headingBox = {20, 20, 100, 25},
                .formula = &Pictures::Gibbs_218,

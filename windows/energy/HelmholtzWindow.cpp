@@ -5,7 +5,8 @@
 namespace {
 
 const energy::ScalarDesign kDesign = {
-    .window = {.window = {.title = "Helmholtz Energy", .width = 460, .height = 645, .placement = 2},
+    .window = {.window = {.title = "Helmholtz Energy", .width = 460, .height = 645,
+                          .placement = fw::Placement::Centred},
                .heading = "Differential Form",
                .headingBox = {20, 20, 160, 25},
                .formula = &Pictures::Helmholtz_122,

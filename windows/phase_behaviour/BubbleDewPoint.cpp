@@ -27,7 +27,7 @@ const fw::WindowSpec kWindow = {
     .minHeight = 400,
     .maxWidth = 635,
     .maxHeight = 925,
-    .placement = 2};
+    .placement = fw::Placement::Centred};
 
 const fw::ControlSpec kGiven[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent, font, group

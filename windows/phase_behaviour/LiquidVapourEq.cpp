@@ -26,7 +26,7 @@ const fw::WindowSpec kWindow = {
     .minWidth = 615,
     .maxWidth = 615,
     .maxHeight = 835,
-    .placement = 2};
+    .placement = fw::Placement::Centred};
 
 const fw::ControlSpec kAboveSwitch[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent, font, group

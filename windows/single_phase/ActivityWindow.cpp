@@ -27,7 +27,7 @@ const fw::WindowSpec kWindow = {
     .minHeight = 400,
     .maxWidth = 480,
     .maxHeight = 800,
-    .placement = 2};
+    .placement = fw::Placement::Centred};
 
 // The chooser as this window draws it: its lower two radios and its last
 // root text a pixel higher than the chooser's rows.

@@ -14,7 +14,7 @@ const fw::WindowSpec kWindow = {
     .title = "Fugacities",
     .width = 460,
     .height = 590,
-    .placement = 2};
+    .placement = fw::Placement::Centred};
 
 const fw::ControlSpec kResults[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent

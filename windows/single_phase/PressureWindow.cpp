@@ -12,7 +12,7 @@ const fw::WindowSpec kWindow = {
     .title = "Pressures",
     .width = 470,
     .height = 290,
-    .placement = 2};
+    .placement = fw::Placement::Centred};
 
 const fw::ControlSpec kEntries[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent, font, group

@@ -12,7 +12,7 @@ const fw::WindowSpec kWindow = {
     .width = 470,
     .height = 260,
     .visible = false,
-    .placement = 2};
+    .placement = fw::Placement::Centred};
 
 const fw::ControlSpec kRows[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent, font, group

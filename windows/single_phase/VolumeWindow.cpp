@@ -12,7 +12,7 @@ const fw::WindowSpec kWindow = {
     .title = "Molar Volumes",
     .width = 460,
     .height = 470,
-    .placement = 2};
+    .placement = fw::Placement::Centred};
 
 const fw::ControlSpec kResults[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent
