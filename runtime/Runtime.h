@@ -10,7 +10,9 @@
 
 namespace rt {
 
-// Reads the longest leading number of a text, after leading blanks: an
+// Reads the longest leading number of a text, after leading blanks (spaces,
+// tabs, line feeds, carriage returns, vertical tabs and form feeds, the
+// white space C's strtod skips; a blank after the sign ends the number): an
 // optional sign, digits with at most one decimal point, an optional exponent,
 // or "inf"/"nan" as Str writes them. Locale-independent. Text without a
 // leading number (the empty text included) reads as 0. A decimal number
@@ -20,8 +22,9 @@ namespace rt {
 double Val(std::string_view text);
 
 // The text of a number: 15 significant digits, trailing zeros dropped,
-// exponent form for very large or small magnitudes (C's "%.15g"), always with
-// a decimal point, never a decimal comma.
+// exponent form for very large or small magnitudes (C's "%.15g"). A number
+// with a fractional part has a decimal point, never a decimal comma,
+// whatever the locale; a whole number has none ("1", "-20", "1e+20").
 std::string Str(double value);
 
 // The text of an integer, in decimal.

@@ -256,9 +256,9 @@ void BubbleDewPoint::calculate_Action() {
   Globals::Normaliser(Globals::xgas);
   Globals::Normaliser(Globals::ygas);
 
-  phase::SecantStart start{.Fprev = -0.01, .Fcur = 0.01};
-  if (temperatureGiven) start.Xprev = 0.9 * *X0, start.Xcur = *X0;
-  if (pressureGiven) start.Xprev = *X0 - 10, start.Xcur = *X0;
+  phase::SecantStart start{.Fprev = phase::kAssumedLowerBalance, .Fcur = phase::kAssumedStartBalance};
+  if (temperatureGiven) start.Xprev = phase::kLowerStartPressure * *X0, start.Xcur = *X0;
+  if (pressureGiven) start.Xprev = *X0 - phase::kLowerStartTemperature, start.Xcur = *X0;
 
   phase::PhasePair phases;  // of the pass, at the compositions it started from
   phase::PhasePair shown;   // at the compositions the pass left
@@ -284,7 +284,9 @@ void BubbleDewPoint::calculate_Action() {
   staticText("Answer").SetText(shared::FiniteText(run.X));
   phase::ShowPhases(*this, Globals::xgas, Globals::ygas, shown, P);
 
-  // The phase with the smaller molar volume is marked as the solution.
+  // The phase that is the fluid itself is marked as the solution: in
+  // " Liquid" mode the one with the smaller molar volume, in " Vapour" mode
+  // the one with the larger; with equal volumes, or no mode, neither.
   const auto marks = [&] {
     const double Vx = shown.Vx, Vy = shown.Vy;
     if (radioButton("Liquid1").Value()) {

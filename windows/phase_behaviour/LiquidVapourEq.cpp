@@ -90,9 +90,10 @@ constexpr const char* kResultLists[] = {"ListBoxVmX", "ListBoxDX", "ListBoxFracX
 
 constexpr const char* kFractionsFailure = "The fractions must have a number between 0 and 1";
 
-// The share of phase Y in the first approach's split, and the weight of the
-// bubble and dew pressures in its start pressure.
-constexpr double kStartShare = 0.5;
+// The first approach: phase Y takes half of the fluid, and the start
+// pressure is the mean of the bubble and dew pressures, half their sum.
+constexpr double kStartVapourShare = 0.5;
+constexpr double kHalfOfSum = 0.5;
 
 // Splits the bulk composition z with the shared K-values and the share s of
 // phase Y; returns the totals before any normalisation. With `presentOnly`,
@@ -114,21 +115,32 @@ phase::SplitSums SplitBulk(const Composition& z, double s, Composition& x, Compo
   return sums;
 }
 
+// The share of phase Y when the lever rule gives none: an even split. While
+// the phases do not enclose the bulk volume between them, the rule's share
+// lies outside 0 to 1, and it grows without bound as their volumes draw
+// together. A share from kShareFloor to kShareCeiling is split with as it
+// is; one beyond would throw the split far off: above the ceiling the pass
+// splits evenly, below the floor it leaves phase Y no share.
+constexpr double kEvenShare = 0.5;
+constexpr double kShareCeiling = 2.0;
+constexpr double kShareFloor = -1.0;
+constexpr double kNoShare = 0.0;
+
 // The lever rule: the volume fraction beta of phase Y that fills the bulk
 // molar volume Vb with phases of molar volumes Vx and Vy, and the mole
 // fraction n of phase Y that gives it. Without a bulk volume above 0 or with
-// equal phase volumes it does not apply: n is 0.5 and beta stays.
+// equal phase volumes it does not apply: n is the even share and beta stays.
 struct Lever {
   double beta = 0.0;
 
   double Share(double Vb, double Vx, double Vy) {
-    double n = 0.5;
+    double n = kEvenShare;
     if (Vb > 0.0 && Vx - Vy != 0.0) {
       beta = (Vy * (Vb - Vx)) / (Vb * (Vy - Vx));
       n = (beta * Vx) / (Vy + beta * (Vx - Vy));
     }
-    if (n > 2.0) n = 0.5;
-    if (n < -1.0) n = 0.0;
+    if (n > kShareCeiling) n = kEvenShare;
+    if (n < kShareFloor) n = kNoShare;
     return n;
   }
 };
@@ -153,12 +165,12 @@ LiquidVapourEq::LiquidVapourEq() : fw::Window(kWindow, kLayout) {
 void LiquidVapourEq::CalFirstApproach_Action() {
   staticText("ResultText").SetText("");
   double T = Globals::TempKelvin;
-  const double s = kStartShare;
+  const double s = kStartVapourShare;
   std::optional<double> start;
   if (unit_.Read(T) && T > 0.0) {
     const double bubble = Globals::RaoultPressure(Globals::fraction, T, 0);
     const double dew = Globals::RaoultPressure(Globals::fraction, T, 1);
-    start = shared::Finite(s * (bubble + dew));
+    start = shared::Finite(kHalfOfSum * (bubble + dew));
   }
   if (!start) {
     for (const char* field : {"dataEntry2", "dataEntry3"}) editField(field).SetText("");
@@ -244,8 +256,9 @@ void LiquidVapourEq::calculate_Action() {
     return sums.Sx - sums.Sy;
   };
   const auto equilibrium = [&] { return shown.EvaluateEquilibrium(x, y, T, P); };
-  const phase::SecantRun run =
-      phase::HalfSecant({.Xprev = 0.9 * X0, .Xcur = X0, .Fprev = -0.01, .Fcur = F0}, pass, equilibrium);
+  const phase::SecantRun run = phase::HalfSecant(
+      {.Xprev = phase::kLowerStartPressure * X0, .Xcur = X0, .Fprev = phase::kAssumedLowerBalance, .Fcur = F0},
+      pass, equilibrium);
   shown.Evaluate(x, y, T, P);  // what is shown belongs together
 
   staticText("Answer").SetText(shared::FiniteText(run.X));

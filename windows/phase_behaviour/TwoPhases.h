@@ -20,6 +20,19 @@ inline void SplitGas(double z, double K, double s, double& x, double& y) {
   y = K * x;
 }
 
+// The start of the half-secant iteration in both windows. Before the first
+// pass there is one X, the start value X0, and a secant needs two: the other
+// lies below X0, by a tenth of a start pressure or by 10 K under a start
+// temperature.
+inline constexpr double kLowerStartPressure = 0.9;      // times X0
+inline constexpr double kLowerStartTemperature = 10.0;  // K below X0
+// Neither X has a balance before a pass has run (the liquid-vapour window
+// knows the balance at X0 from its first split): balances of one size and
+// opposite signs are assumed, under which the first half-secant step goes
+// from X0 a quarter of the way towards the lower X.
+inline constexpr double kAssumedLowerBalance = -0.01;
+inline constexpr double kAssumedStartBalance = 0.01;
+
 // The totals of an unnormalised split.
 struct SplitSums {
   double Sx = 0.0, Sy = 0.0;
