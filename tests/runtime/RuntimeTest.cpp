@@ -29,6 +29,25 @@ TEST(Val, ReadsTheLongestLeadingNumber) {
   EXPECT_EQ(rt::Val("2E-2"), 0.02);
 }
 
+TEST(Val, SkipsEveryKindOfLeadingBlank) {
+  struct Case {
+    const char* name;
+    const char* text;
+    double value;
+  };
+  const Case cases[] = {
+      {"tab", "\t5", 5.0},
+      {"tabs and spaces before a sign", " \t\t-2.5", -2.5},
+      {"line feed", "\n7", 7.0},
+      {"carriage return", "\r7", 7.0},
+      {"vertical tab", "\v7", 7.0},
+      {"form feed", "\f7", 7.0},
+      {"a tab between sign and digits ends the number", "-\t5", 0.0},
+      {"a control character is no blank", "\x01" "5", 0.0},
+  };
+  for (const Case& c : cases) EXPECT_EQ(rt::Val(c.text), c.value) << c.name;
+}
+
 TEST(Val, TextWithoutANumberReadsAsZero) {
   EXPECT_EQ(rt::Val(""), 0.0);
   EXPECT_EQ(rt::Val("   "), 0.0);
