@@ -658,6 +658,27 @@ void ListBox::AddRow(const std::string& text) {
   SetCell(row, 0, text);
 }
 
+void ListBox::AddRow(std::initializer_list<std::string> cells) {
+  CheckColumns(cells.size());
+  const int row = rowCount();
+  insertRow(row);
+  lastIndex_ = row;
+  int column = 0;
+  for (const std::string& text : cells) NewCell(row, column++, text);
+}
+
+void ListBox::AddRows(const std::vector<std::vector<std::string>>& rows) {
+  if (rows.empty()) return;
+  for (const std::vector<std::string>& cells : rows) CheckColumns(cells.size());
+  const int first = rowCount();
+  setRowCount(first + static_cast<int>(rows.size()));
+  lastIndex_ = rowCount() - 1;
+  for (int row = first; const std::vector<std::string>& cells : rows) {
+    for (int column = 0; column < static_cast<int>(cells.size()); ++column) NewCell(row, column, cells[column]);
+    ++row;
+  }
+}
+
 void ListBox::DeleteAllRows() {
   setRowCount(0);
   lastIndex_ = -1;
@@ -667,6 +688,12 @@ void ListBox::CheckCell(int row, int column) const {
   if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
     throw std::out_of_range("list box " + Name() + ": no cell (" + std::to_string(row) + ", " +
                             std::to_string(column) + ")");
+}
+
+void ListBox::CheckColumns(std::size_t count) const {
+  if (count > static_cast<std::size_t>(columnCount()))
+    throw std::out_of_range("list box " + Name() + ": a row of " + std::to_string(count) + " cells in " +
+                            std::to_string(columnCount()) + " columns");
 }
 
 std::string ListBox::Cell(int row, int column) const {
@@ -690,6 +717,10 @@ void ListBox::SetCell(int row, int column, const std::string& text) {
     cell->setText(ToQ(text));
     return;
   }
+  NewCell(row, column, text);
+}
+
+void ListBox::NewCell(int row, int column, const std::string& text) {
   auto* cell = new QTableWidgetItem(ToQ(text));
   cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
   setItem(row, column, cell);

@@ -12,7 +12,9 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QWidget>
+#include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -311,6 +313,13 @@ class ListBox : public QTableWidget, public Control {
   int RowCount() const { return rowCount(); }
   // Adds a row with the text in column 0; it becomes the last index.
   void AddRow(const std::string& text);
+  // Adds a row with its cells' texts, from column 0 on; it becomes the last
+  // index. Columns beyond the texts stay without a cell; more texts than
+  // columns throw std::out_of_range and add nothing.
+  void AddRow(std::initializer_list<std::string> cells);
+  // Adds the rows, each as AddRow adds it, the table grown once for all of
+  // them; the last becomes the last index.
+  void AddRows(const std::vector<std::vector<std::string>>& rows);
   void DeleteAllRows();
   int LastIndex() const { return lastIndex_; }  // -1 when no row was added
 
@@ -339,6 +348,10 @@ class ListBox : public QTableWidget, public Control {
  private:
   friend class CellEditorDelegate;
   void CheckCell(int row, int column) const;
+  // A row of `count` cells fits the columns, or std::out_of_range.
+  void CheckColumns(std::size_t count) const;
+  // A new cell in a row that has none there yet.
+  void NewCell(int row, int column, const std::string& text);
   void FitColumns();
   void UserEditedCell(int row, int column, const QString& text);
 

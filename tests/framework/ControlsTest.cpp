@@ -198,6 +198,20 @@ TEST_F(Controls, RowsAreAddedFilledReadAndDeleted) {
   EXPECT_EQ(list.Cell(1, 1), "");
   EXPECT_THROW(list.Cell(2, 0), std::out_of_range);
   EXPECT_THROW(list.SetCell(0, 2, "x"), std::out_of_range);
+  // Rows with all their texts at once, after those there are.
+  list.AddRow({"N2", "0.5"});
+  list.AddRows({});
+  EXPECT_EQ(list.LastIndex(), 2);
+  list.AddRows({{"CO2", "0.125"}, {"Ar"}});
+  EXPECT_EQ(list.LastIndex(), 4);
+  ASSERT_EQ(list.RowCount(), 5);
+  const std::vector<std::vector<std::string>> cells = {
+      {"H2O", "0.25"}, {"CH4", ""}, {"N2", "0.5"}, {"CO2", "0.125"}, {"Ar", ""}};
+  for (int row = 0; row < 5; ++row)
+    for (int column = 0; column < 2; ++column) EXPECT_EQ(list.Cell(row, column), cells[row][column]);
+  EXPECT_THROW(list.AddRow({"a", "b", "c"}), std::out_of_range);
+  EXPECT_THROW(list.AddRows({{"a"}, {"a", "b", "c"}}), std::out_of_range);
+  EXPECT_EQ(list.RowCount(), 5) << "a row too wide adds nothing";
   list.DeleteAllRows();
   EXPECT_EQ(list.RowCount(), 0);
   EXPECT_EQ(list.LastIndex(), -1);

@@ -1,6 +1,6 @@
 #pragma once
-// How the windows fill their lists: a row added with the text " " (one
-// blank), then each cell of that last added row set, column 0 first.
+// How the windows fill their lists: a row added with the texts of its
+// cells, column 0 first.
 
 #include <initializer_list>
 #include <string>
@@ -9,10 +9,6 @@
 
 namespace shared {
 
-inline void AddListRow(fw::ListBox& list, std::initializer_list<std::string> cells) {
-  list.AddRow(" ");
-  int column = 0;
-  for (const std::string& cell : cells) list.SetCell(list.LastIndex(), column++, cell);
-}
+inline void AddListRow(fw::ListBox& list, std::initializer_list<std::string> cells) { list.AddRow(cells); }
 
 }  // namespace shared

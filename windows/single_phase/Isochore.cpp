@@ -3,13 +3,13 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "engine/Globals.h"
 #include "framework/Question.h"
 #include "runtime/Runtime.h"
 #include "runtime/TextFile.h"
 #include "windows/shared/FiniteNumber.h"
-#include "windows/shared/ListRow.h"
 #include "windows/shared/TemperatureSwitch.h"
 
 namespace {
@@ -156,12 +156,14 @@ void Isochore::calculate_Action() {
   if (!(minimumOk && maximumOk && stepOk)) return;
 
   const double V = Globals::MolarVolumes[0];
-  fw::ListBox& list = listBox("ListBox1");
-  list.DeleteAllRows();
+  std::vector<std::vector<std::string>> rows;
   ForEachTemperature(stepping, [&](double T) {
     const double P = Globals::Pressure(Globals::fraction, T, V);
-    shared::AddListRow(list, {shared::FiniteText(T - kCelsiusOffset), shared::FiniteText(P)});
+    rows.push_back({shared::FiniteText(T - kCelsiusOffset), shared::FiniteText(P)});
   });
+  fw::ListBox& list = listBox("ListBox1");
+  list.DeleteAllRows();
+  list.AddRows(rows);
 }
 
 // The rows are recomputed from the entries, their temperatures formed as
