@@ -56,6 +56,11 @@ void plainFugacities(const Composition& x, double T, double P, double V) {
 
 bool sameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
+// The same bits, or both NaN: which NaN comes out of a sum with NaN or
+// infinite terms (its sign, "nan" or "-nan") depends on the order in which
+// the compiler's code combines them, and differs between optimisation levels.
+bool sameValue(double a, double b) { return sameBits(a, b) || (std::isnan(a) && std::isnan(b)); }
+
 // A random composition: most gases absent (exactly 0, sometimes -0), the
 // others ordinary fractions, now and then negative, tiny, huge or not finite.
 Composition randomComposition(std::mt19937_64& random) {
@@ -87,7 +92,7 @@ TEST_F(SparseSums, TheMixingRuleForAIsBitForBitTheFullDoubleSum) {
     const Composition x = randomComposition(random);
     const double expected = plainAMixture(x);
     const double actual = Globals::aMixture(x);
-    ASSERT_TRUE(sameBits(expected, actual)) << n << ": " << expected << " vs " << actual;
+    ASSERT_TRUE(sameValue(expected, actual)) << n << ": " << expected << " vs " << actual;
   }
 }
 

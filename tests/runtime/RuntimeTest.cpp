@@ -71,8 +71,8 @@ TEST(Val, ReadsInfinityNanAndOutOfRange) {
 // Under- and overflow are told by the size of the number, not by the sign of
 // its exponent.
 TEST(Val, ANumberBelowTheSmallestDoubleIsZeroAndAboveTheLargestInfinite) {
-  const std::string tiny = "0." + std::string(323, '0') + "1";       // 1e-324
-  const std::string huge = "1" + std::string(310, '0') + "e-1";      // 1e309
+  const std::string tiny = std::string("0.").append(323, '0').append("1");  // 1e-324
+  const std::string huge = std::string("1").append(310, '0').append("e-1");  // 1e309
   EXPECT_EQ(rt::Val(tiny), 0.0);
   EXPECT_EQ(rt::Val("-" + tiny), 0.0);
   EXPECT_TRUE(std::signbit(rt::Val("-" + tiny)));
