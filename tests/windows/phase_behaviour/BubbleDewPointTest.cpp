@@ -288,10 +288,18 @@ TEST_F(BubbleDewPointTest, CO2MethaneBubbleAndDewPointsBalanceEveryFugacity) {
       const double fx = vdwref::Fugacity(x, gas, T, Vx), fy = vdwref::Fugacity(y, gas, T, Vy);
       EXPECT_NEAR(fx, fy, 1e-9 * fx) << Globals::GasNames[gas];
       EXPECT_NEAR(ListValues(window, "ListBoxPhaseX2")[gas], fx, 1e-9 * fx);
+      EXPECT_NEAR(ListValues(window, "ListBoxPhaseY2")[gas], fy, 1e-9 * fy);
     }
+    // Each phase's density is its own molar mass over its own molar volume.
     Globals::MolecularMasses();
-    const double Mx = x[CO2] * Globals::MM[CO2] + x[CH4] * Globals::MM[CH4];
-    EXPECT_NEAR(ValueOf(window, "ListBoxDX"), Mx / Vx, 1e-12 * Mx / Vx);
+    const auto molarMass = [](const Globals::Composition& c) {
+      return c[CO2] * Globals::MM[CO2] + c[CH4] * Globals::MM[CH4];
+    };
+    const struct {
+      const char* list;
+      double M, V;
+    } densities[] = {{"ListBoxDX", molarMass(x), Vx}, {"ListBoxDY", molarMass(y), Vy}};
+    for (const auto& d : densities) EXPECT_NEAR(ValueOf(window, d.list), d.M / d.V, 1e-12 * d.M / d.V) << d.list;
   }
 }
 

@@ -154,6 +154,8 @@ TEST_F(ActivityWindowTest, CalculateClearsTheResultsAndBothRadioGroupsButNotTheU
   Choose(window, "StandardChoice0");
   Choose(window, "StandardChoice1");
   EXPECT_EQ(window.editField("dataEntry2").Text(), "");
+  Enter(window, "dataEntry2", "2");  // every field holds a text that "clear" must empty
+  for (const char* field : {"dataEntry", "dataEntry1", "dataEntry2"}) ASSERT_NE(window.editField(field).Text(), "");
   Press(window, "Clear");
   for (const char* field : {"dataEntry", "dataEntry1", "dataEntry2"}) EXPECT_EQ(window.editField(field).Text(), "");
   for (const char* label : {"TextChoice0", "Result"}) EXPECT_EQ(TextOf(window, label), "");
