@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -106,12 +105,12 @@ TEST(TextFile, NeverFollowsASymbolicLink) {
   EXPECT_FALSE(folder.Has("nowhere"));
 }
 
+// A pipe without a reader would hold an opening for writing for ever: it is
+// refused without waiting (a wait would outlast the test's time limit).
 TEST(TextFile, RefusesWhatIsNotARegularFileWithoutWaiting) {
   TempFolder folder;
   ASSERT_EQ(::mkfifo("pipe.txt", 0600), 0);
-  const auto start = std::chrono::steady_clock::now();
   std::string message = ErrorOf([] { rt::TextFile::Create("pipe.txt"); });
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
   EXPECT_NE(message.find("not a regular file"), std::string::npos) << message;
   EXPECT_NE(message.find((folder.Path() / "pipe.txt").string()), std::string::npos) << message;
 

