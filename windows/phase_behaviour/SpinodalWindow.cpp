@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/Pictures.h"
 #include "engine/Globals.h"
+#include "resources/Pictures.h"
 #include "runtime/Runtime.h"
 #include "windows/phase_behaviour/Stability.h"
 
