@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "engine/Globals.h"
+#include "numerics/Stability.h"
 #include "resources/Pictures.h"
 #include "runtime/Runtime.h"
-#include "windows/phase_behaviour/Stability.h"
 
 namespace {
 
