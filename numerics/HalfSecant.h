@@ -69,9 +69,9 @@ struct Outcome {
 bool IsSolution(const Outcome& outcome);
 
 // Whether a solution looks like a single phase rather than a split: decided
-// on the first gas with a bulk fraction above 0, whose fractions in the two
-// phases differ by less than 1e-4 (for a bulk fraction below 1), or whose
-// phases' molar volumes differ by less than 1 % of Vx.
+// on the first gas with a bulk fraction (Globals::fraction) above 0, whose
+// fractions in the two phases differ by less than 1e-4 (for a bulk fraction
+// below 1), or whose phases' molar volumes differ by less than 1 % of Vx.
 bool LooksTrivial(const Outcome& outcome);
 
 }  // namespace phase
