@@ -5,11 +5,11 @@
 
 #include "app/App.h"
 #include "app/MenuBar1.h"
-#include "app/Pictures.h"
 #include "app/Start1Window.h"
 #include "engine/Globals.h"
 #include "framework/ErrorReport.h"
 #include "framework/Window.h"
+#include "resources/Pictures.h"
 
 namespace Program {
 

@@ -1,7 +1,7 @@
 #include "app/Start1Window.h"
 
-#include "app/Pictures.h"
 #include "app/Start2Window.h"
+#include "resources/Pictures.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdint>
 
-#include "app/Pictures.h"
 #include "app/Start3Window.h"
 #include "engine/Globals.h"
+#include "resources/Pictures.h"
 #include "runtime/Runtime.h"
 
 namespace {

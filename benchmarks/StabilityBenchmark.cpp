@@ -13,9 +13,9 @@
 
 #include "engine/Globals.h"
 #include "framework/Application.h"
+#include "numerics/CriticalSearch.h"
 #include "runtime/Runtime.h"
 #include "windows/phase_behaviour/CriticalPointWindow.h"
-#include "windows/phase_behaviour/CriticalSearch.h"
 #include "windows/phase_behaviour/MathAnal.h"
 
 namespace {

@@ -117,6 +117,21 @@ std::vector<std::string> SplitTabs(const std::string& text) {
   return parts;
 }
 
+// Every window and its controls draw with one palette: the application's
+// with a white background, registered for the class fw::Window. The style
+// caches what it draws (list headings, buttons, scroll bars) under the
+// palette's cache key, and a palette set on each window gives that window
+// and each of its controls a key of their own, so the cache would grow with
+// every window opened and never find those entries again. Registered with no
+// resolve mask, the palette reaches the controls as it is, under one key.
+void ShareWhitePalette() {
+  QPalette white = QApplication::palette();
+  white.setColor(QPalette::Window, Qt::white);
+  white.setResolveMask(0);
+  const char* windowClass = Window::staticMetaObject.className();
+  if (QApplication::palette(windowClass) != white) QApplication::setPalette(white, windowClass);
+}
+
 }  // namespace
 
 // ------------------------------------------------------------ construction
@@ -125,9 +140,7 @@ Window::Window(const WindowSpec& spec, Layout layout) : QWidget(nullptr), spec_(
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  setPalette(white);
+  ShareWhitePalette();
   setAutoFillBackground(true);
 
   client_ = new QWidget(this);

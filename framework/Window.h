@@ -48,6 +48,10 @@ inline std::vector<ControlSpec> JoinLayout(std::initializer_list<LayoutPart> par
 }
 
 class Window : public QWidget {
+  // Gives the windows a class name of their own, under which they share one
+  // palette (see Window.cpp).
+  Q_OBJECT
+
  public:
   Window(const WindowSpec& spec, Layout layout);
   Window(const WindowSpec& spec, std::initializer_list<ControlSpec> layout)

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "app/App.h"
-#include "app/Explain.h"
 #include "app/MenuBar1.h"
 #include "app/Program.h"
 #include "app/Start1Window.h"
@@ -18,6 +17,7 @@
 #include "app/Start3Window.h"
 #include "engine/Globals.h"
 #include "framework/TestSupport.h"
+#include "windows/explanation/Explain.h"
 #include "windows/phase_behaviour/CriticalPointWindow.h"
 #include "windows/phase_behaviour/SpinodalWindow.h"
 #include "windows/single_phase/TemperatureWindow.h"

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Pictures.h"
 #include "framework/Picture.h"
 #include "framework/TestSupport.h"
+#include "resources/Pictures.h"
 #include "tests/framework/TestWindows.h"
 
 namespace {

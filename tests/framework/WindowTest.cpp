@@ -1,5 +1,11 @@
 // Windows built from layout tables: places and sizes, containers, lookup by
 // name, window events and the single-instance getter.
+
+// The cache's use in total, which Qt exports for its own tests.
+#define Q_TEST_QPIXMAPCACHE
+#include <QPixmapCache>
+#undef Q_TEST_QPIXMAPCACHE
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +15,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -245,6 +252,29 @@ TEST_F(Windows, TheClientAreaHasTheLayoutSizeAndTheTitle) {
   EXPECT_FALSE(fixed.windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_FALSE(fixed.windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_TRUE(fixed.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+// The style caches what it draws (list headings, buttons, scroll bars) under
+// the cache key of the palette it draws with. Windows opened and closed one
+// after another draw with the same palettes, so neither the palettes nor the
+// cache grow with the number of windows opened.
+TEST_F(Windows, WindowsOpenedOneAfterAnotherShareTheirPalettes) {
+  std::set<qint64> keys;
+  const auto openAndClose = [&keys] {
+    auto* window = new ControlsWindow;
+    ui::Activate(*window);
+    (void)window->grab();  // draws every control
+    keys.insert(window->palette().cacheKey());
+    for (const QWidget* control : window->findChildren<QWidget*>()) keys.insert(control->palette().cacheKey());
+    window->close();
+    ui::ProcessEvents();
+  };
+  openAndClose();
+  const std::size_t firstWindow = keys.size();
+  const int cacheUsed = QPixmapCache::totalUsed();
+  for (int i = 0; i < 100; ++i) openAndClose();
+  EXPECT_EQ(keys.size(), firstWindow);
+  EXPECT_LE(QPixmapCache::totalUsed(), cacheUsed);
 }
 
 TEST_F(Windows, PlacementTwoCentresTheWindowOnTheScreen) {

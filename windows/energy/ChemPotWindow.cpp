@@ -1,7 +1,7 @@
 #include "windows/energy/ChemPotWindow.h"
 
-#include "app/Pictures.h"
 #include "engine/Globals.h"
+#include "resources/Pictures.h"
 #include "runtime/Runtime.h"
 #include "windows/shared/FiniteNumber.h"
 #include "windows/shared/ListRow.h"

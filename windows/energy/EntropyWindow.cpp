@@ -1,6 +1,6 @@
 #include "windows/energy/EntropyWindow.h"
 
-#include "app/Pictures.h"
+#include "resources/Pictures.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "windows/phase_behaviour/BubbleDewPoint.h"
 
-#include "app/Pictures.h"
 #include "engine/Globals.h"
+#include "resources/Pictures.h"
 #include "runtime/Runtime.h"
-#include "windows/phase_behaviour/HalfSecant.h"
+#include "windows/phase_behaviour/EndReport.h"
 #include "windows/phase_behaviour/TwoPhases.h"
 #include "windows/shared/FiniteNumber.h"
 

@@ -1,12 +1,12 @@
 #include "windows/phase_behaviour/CriticalPointWindow.h"
 
-#include "app/Explain.h"
 #include "engine/Globals.h"
 #include "framework/BusyCursor.h"
+#include "numerics/CriticalSearch.h"
+#include "numerics/Stability.h"
 #include "runtime/Runtime.h"
-#include "windows/phase_behaviour/CriticalSearch.h"
+#include "windows/explanation/Explain.h"
 #include "windows/phase_behaviour/MathAnal.h"
-#include "windows/phase_behaviour/Stability.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "engine/Globals.h"
 #include "runtime/Runtime.h"
-#include "windows/phase_behaviour/HalfSecant.h"
+#include "windows/phase_behaviour/EndReport.h"
 #include "windows/phase_behaviour/TwoPhases.h"
 #include "windows/shared/FiniteNumber.h"
 

@@ -5,8 +5,8 @@
 
 #include "engine/Globals.h"
 #include "framework/BusyCursor.h"
+#include "numerics/Stability.h"
 #include "runtime/Runtime.h"
-#include "windows/phase_behaviour/Stability.h"
 #include "windows/shared/ListRow.h"
 
 namespace {
@@ -59,7 +59,7 @@ void MathAnal::calculate_Action() {
   for (int row = 0; row < kRows; ++row) {
     V = V + kVolumeStep;
     const double volume = static_cast<double>(V);
-    const std::array<double, 3> starts = {T, pc.T, 1000.0};
+    const std::array<double, 3> starts = {T, pc.T, stability::kAnalysisLastStart};
     // Only a volume above the co-volume has a spinodal; a saturated start
     // can leave the volumes below it.
     T = volume > pc.b ? stability::SpinodalTemperature(x, volume, starts) : 0.0;

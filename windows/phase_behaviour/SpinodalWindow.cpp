@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "app/Pictures.h"
 #include "engine/Globals.h"
+#include "numerics/Stability.h"
+#include "resources/Pictures.h"
 #include "runtime/Runtime.h"
-#include "windows/phase_behaviour/Stability.h"
 
 namespace {
 

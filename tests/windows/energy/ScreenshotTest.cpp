@@ -7,7 +7,7 @@
 #include <QImage>
 #include <algorithm>
 
-#include "app/Pictures.h"
+#include "resources/Pictures.h"
 #include "tests/windows/LayoutChecks.h"
 #include "tests/windows/energy/EnergyTestSupport.h"
 

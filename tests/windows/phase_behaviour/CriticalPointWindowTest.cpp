@@ -5,11 +5,11 @@
 
 #include <QGuiApplication>
 
-#include "app/Explain.h"
 #include "app/Start1Window.h"
 #include "tests/windows/FiniteChecks.h"
 #include "tests/windows/WindowTestSupport.h"
 #include "tests/windows/phase_behaviour/VdwHelmholtz.h"
+#include "windows/explanation/Explain.h"
 #include "windows/phase_behaviour/MathAnal.h"
 
 namespace {

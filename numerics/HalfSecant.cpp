@@ -1,4 +1,4 @@
-#include "windows/phase_behaviour/HalfSecant.h"
+#include "numerics/HalfSecant.h"
 
 #include <cmath>
 
@@ -10,9 +10,6 @@ namespace {
 
 constexpr double kRelativeStep = 1e-12;
 constexpr double kStepLimit = 1e+300;
-constexpr int kSuccess = kPassLimit + 10;
-constexpr int kFailure = kPassLimit + 1;
-constexpr int kThreshold = kPassLimit + 5;
 
 // Genuine solutions balance to about 1e-12.
 constexpr double kBalanceTolerance = 1e-9;
@@ -29,7 +26,8 @@ bool AboveCoVolume(double V, const Globals::Composition& phase) {
   return std::isfinite(V) && V > Globals::bMixture(phase);
 }
 
-// Decided on the first gas with a bulk fraction above 0.
+}  // namespace
+
 bool LooksTrivial(const Outcome& o) {
   for (int i = 0; i < Globals::NumGases; ++i) {
     rt::RuntimeBackgroundTask();
@@ -43,15 +41,12 @@ bool LooksTrivial(const Outcome& o) {
   return false;
 }
 
-}  // namespace
-
 SecantRun HalfSecant(const SecantStart& start, const Pass& pass, const Equilibrium& equilibrium) {
   double Xprev = start.Xprev, Xcur = start.Xcur;
   double Fprev = start.Fprev, Fcur = start.Fcur;
   double step = (Xcur - Xprev) / 2;
   SecantRun run;
-  int k = 0;
-  while (k <= kPassLimit) {
+  for (int k = 0; k <= kPassLimit; ++k) {
     run.reported = k;
     step = Step(Xprev, Xcur, Fprev, Fcur, step);
     double Xnext = Xcur + step;
@@ -66,14 +61,13 @@ SecantRun HalfSecant(const SecantStart& start, const Pass& pass, const Equilibri
     Xcur = Xnext;
     Fcur = pass(Xcur);
     if (std::fabs(step) > kStepLimit) {
-      k = kFailure;
+      run.stop = SecantStop::StepTooLarge;
     } else if ((std::fabs(step / Xcur) < kRelativeStep || Fcur == 0) && (!equilibrium || equilibrium())) {
-      k = kSuccess;
+      run.stop = SecantStop::SmallStep;
     }
     rt::RuntimeBackgroundTask();
-    ++k;
+    if (run.stop != SecantStop::PassesUsedUp) break;
   }
-  run.counter = k;
   run.X = Xcur;
   run.F = Fcur;
   return run;
@@ -82,22 +76,6 @@ SecantRun HalfSecant(const SecantStart& start, const Pass& pass, const Equilibri
 bool IsSolution(const Outcome& o) {
   return o.run.Stopped() && o.run.X > 0.0 && std::fabs(o.run.F) <= kBalanceTolerance &&
          AboveCoVolume(o.Vx, o.x) && AboveCoVolume(o.Vy, o.y);
-}
-
-void EndReport(fw::StaticText& status, const Outcome& outcome, const ReportSteps& steps) {
-  const bool solved = IsSolution(outcome);
-  status.SetText("Solution after " + rt::Str(outcome.run.reported) + " iterations");
-  if (steps.marks) steps.marks();
-  if (!solved || outcome.run.reported == 0) {
-    status.SetText(kNoSolution);
-    if (steps.captionReset) steps.captionReset();
-  }
-  if (!solved) return;
-  if (LooksTrivial(outcome)) {
-    status.SetText(kTrivialSolution);
-    if (steps.captionReset) steps.captionReset();
-  }
-  if (steps.finalCheck) steps.finalCheck();
 }
 
 }  // namespace phase

@@ -4,16 +4,17 @@
 // temperatures come from the engine's search, which its own tests hold to
 // the literal search and to the sign of the determinant.
 
-#include "windows/phase_behaviour/CriticalSearch.h"
+#include "numerics/CriticalSearch.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <set>
 
+#include "numerics/Stability.h"
 #include "tests/engine/LiteralStability.h"
-#include "windows/phase_behaviour/Stability.h"
 
 namespace {
 
@@ -56,7 +57,12 @@ stability::SearchRun literalSearch(const Composition& x, double V1, double V2) {
     ++counter;
   }
   stability::SearchRun run;
-  run.T = T, run.V = V, run.D = D, run.dV = dV, run.counter = counter;
+  run.T = T, run.V = V, run.D = D, run.dV = dV;
+  // The counter as the literal loop leaves it tells how it stopped.
+  run.stop = counter == 1011   ? stability::SearchStop::SmallStep
+             : counter == 1002 ? stability::SearchStop::StepOutOfBounds
+                               : stability::SearchStop::PassesUsedUp;
+  EXPECT_TRUE(counter == 1011 || counter == 1002 || counter == 1001) << counter;
   return run;
 }
 
@@ -74,21 +80,28 @@ Composition equalParts(int count) {
 TEST(CriticalSearch, RunsEndExactlyAsTheLiteralSearch) {
   struct Case {
     int gases;
-    double V1, V2;  // 0: the default guesses 3b and 2b
+    double V1, V2;  // the default guesses 3b and 2b where not given
   };
-  // Default guesses, and guesses from which the search uses every pass.
-  const Case cases[] = {{2, 0, 0}, {2, 120, 25}, {2, 100, 100}, {5, 0, 0},
-                        {5, 38, 232}, {11, 0, 0}, {11, 224, 47}, {3, 60, 1e6}};
+  constexpr double kDefault = -1.0;
+  // Default guesses, guesses from which the search uses every pass, and a
+  // first guess of 0, which ends it with the failure stop.
+  const Case cases[] = {{2, kDefault, kDefault}, {2, 120, 25},  {2, 100, 100},
+                        {5, kDefault, kDefault}, {5, 38, 232},  {11, kDefault, kDefault},
+                        {11, 224, 47},           {3, 60, 1e6},  {3, 0, 1e6}};
+  std::set<stability::SearchStop> stops;
   for (const Case& c : cases) {
     const Composition x = equalParts(c.gases);
     const stability::PseudoCriticalPoint pc = stability::PseudoCritical(x);
-    const double V1 = c.V1 ? c.V1 : pc.V, V2 = c.V1 ? c.V2 : pc.b + (pc.V - pc.b) / 2.0;
+    const bool given = c.V1 != kDefault;
+    const double V1 = given ? c.V1 : pc.V, V2 = given ? c.V2 : pc.b + (pc.V - pc.b) / 2.0;
     const stability::SearchRun expected = literalSearch(x, V1, V2);
     const stability::SearchRun actual = stability::RunCriticalSearch(x, V1, V2);
-    EXPECT_EQ(expected.counter, actual.counter) << c.gases << " gases from " << V1 << ", " << V2;
+    stops.insert(expected.stop);
+    EXPECT_EQ(expected.stop, actual.stop) << c.gases << " gases from " << V1 << ", " << V2;
     EXPECT_TRUE(same(expected.T, actual.T) && same(expected.V, actual.V) && same(expected.dV, actual.dV))
         << c.gases << " gases from " << V1 << ", " << V2 << ": " << expected.T << " K, " << actual.T << " K";
   }
+  EXPECT_EQ(stops.size(), 3u) << "every way a search stops";
 }
 
 TEST(CriticalSearch, AnalysisTableRowsAsTheLiteralEngineGivesThem) {

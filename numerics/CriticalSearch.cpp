@@ -1,8 +1,8 @@
-#include "windows/phase_behaviour/CriticalSearch.h"
+#include "numerics/CriticalSearch.h"
 
 #include <cmath>
 
-#include "windows/phase_behaviour/Stability.h"
+#include "numerics/Stability.h"
 
 namespace stability {
 
@@ -41,7 +41,7 @@ SearchRun RunCriticalSearch(const Globals::Composition& x, double V1, double V2,
     V = V2, D = D2, Vp = V1, Dp = D1;
   }
   SearchRun run;
-  for (run.counter = 0; run.counter <= SearchRun::kPassLimit; ++run.counter) {
+  for (int k = 0; k <= SearchRun::kPassLimit; ++k) {
     const double dV = secantStep(V, D, Vp, Dp);
     Vp = V;
     Dp = D;
@@ -51,15 +51,16 @@ SearchRun RunCriticalSearch(const Globals::Composition& x, double V1, double V2,
       // A failure stop: what the new volume would give is never used.
       run.T = 0.0;
       run.V = 0.0;
-      run.counter = SearchRun::kFailureStop;
+      run.stop = SearchStop::StepOutOfBounds;
     } else {
       run.T = spinodal(V);
       run.V = V;
       D = ZeroFunction(x, run.T, V);
       run.D = D;
-      if (std::fabs(dV / V) < kTolerance || D == 0.0) run.counter = SearchRun::kSuccessStop;
+      if (std::fabs(dV / V) < kTolerance || D == 0.0) run.stop = SearchStop::SmallStep;
     }
     if (pass) pass();
+    if (run.stop != SearchStop::PassesUsedUp) break;
   }
   return run;
 }

@@ -10,23 +10,26 @@
 
 namespace stability {
 
+// How a run of the secant search ended.
+enum class SearchStop {
+  PassesUsedUp,     // every pass ran without a stop
+  SmallStep,        // a step below 1e-10 of V, or a zero function of exactly 0
+  StepOutOfBounds,  // a step of 1e9 cm3/mol or more or no number, or V at 0
+};
+
 // Where a run of the secant search ended.
 struct SearchRun {
+  // Passes run while the pass counter is at most this: 1,001 passes at most.
   static constexpr int kPassLimit = 1000;
-  static constexpr int kSuccessStop = kPassLimit + 10;
-  static constexpr int kFailureStop = kPassLimit + 1;
 
   double T = 0.0;   // K: the spinodal temperature at V (0 where none was found)
   double V = 0.0;   // cm3/mol
   double D = 0.0;   // the zero function at (T, V)
   double dV = 0.0;  // the last step
-  // The pass counter as the loop leaves it: above kPassLimit + 5 after a
-  // success stop, kFailureStop + 1 after a failure stop, kPassLimit + 1 when
-  // every pass was used.
-  int counter = 0;
+  SearchStop stop = SearchStop::PassesUsedUp;
 
-  // The search's own verdict: a success stop with a spinodal temperature.
-  bool Converged() const { return counter > kPassLimit + 5 && T > 0.0; }
+  // The search's own verdict: a small-step stop with a spinodal temperature.
+  bool Converged() const { return stop == SearchStop::SmallStep && T > 0.0; }
 };
 
 // Runs the search from the first guesses V1 and V2; `pass` is called once per

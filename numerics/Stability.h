@@ -17,9 +17,12 @@ using Globals::Composition;
 inline constexpr double kLowestTemperature = 0.1;
 
 // The start temperatures of the spinodal window and of the critical-point
-// search (K); the analysis table builds its own per row.
+// search (K).
 inline constexpr std::array<double, 3> kSpinodalStarts = {1000.0, 500.0, 250.0};
 inline constexpr std::array<double, 3> kSearchStarts = {1000.0, 600.0, 300.0};
+// The analysis table builds its ladder per row: the row before's spinodal
+// temperature, the pseudo-critical temperature, then this (K).
+inline constexpr double kAnalysisLastStart = 1000.0;
 
 // The spinodal temperature of x at V: the engine's search from each start in
 // turn while its result is below 0.1 K (0.1 K itself is accepted); 0 when

@@ -1,6 +1,6 @@
-#include "app/Explain.h"
+#include "windows/explanation/Explain.h"
 
-#include "app/Pictures.h"
+#include "resources/Pictures.h"
 
 namespace {
 

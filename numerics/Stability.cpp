@@ -1,4 +1,4 @@
-#include "windows/phase_behaviour/Stability.h"
+#include "numerics/Stability.h"
 
 #include <cmath>
 #include <vector>

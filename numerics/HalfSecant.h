@@ -6,38 +6,37 @@
 // the new X, so that X and the phase compositions converge together.
 //
 // The window supplies the start (the last two X and their balances) and the
-// pass (X in, new balance out); it shows its results itself and then lets
-// EndReport() write the status line.
+// pass (X in, new balance out); it shows its results itself and then judges
+// the outcome with IsSolution() and LooksTrivial(). Qt-free.
 
 #include <functional>
-#include <string>
 
 #include "engine/Globals.h"
-#include "framework/Controls.h"
 
 namespace phase {
 
 // Passes run while the pass counter is at most this: 10,001 passes at most.
 inline constexpr int kPassLimit = 10000;
 
-inline constexpr const char* kNoSolution = "No solution, adjust First Approach and try again";
-inline constexpr const char* kTrivialSolution =
-    "Possible trivial solution, optional: adjust First Approach and try again";
-
 struct SecantStart {
   double Xprev = 0.0, Xcur = 0.0;
   double Fprev = 0.0, Fcur = 0.0;
 };
 
+// How a run ended.
+enum class SecantStop {
+  PassesUsedUp,  // every pass ran without a stop
+  SmallStep,     // a step below 1e-12 of X, or a zero balance (see below)
+  StepTooLarge,  // a step above 1e300 in magnitude
+};
+
 struct SecantRun {
-  // The final pass counter: kPassLimit + 11 after the success stop,
-  // kPassLimit + 2 after the step-size stop, kPassLimit + 1 when every pass
-  // ran without a stop.
-  int counter = 0;
-  int reported = 0;  // the counter at the start of the last pass
+  SecantStop stop = SecantStop::PassesUsedUp;
+  int reported = 0;  // the pass counter at the start of the last pass, from 0
   double X = 0.0;    // the last X and its balance
   double F = 0.0;
-  bool Stopped() const { return counter > kPassLimit + 5; }
+  // Whether the stop rule ended the run.
+  bool Stopped() const { return stop == SecantStop::SmallStep; }
 };
 
 // One pass at X: the window puts X into its temperature or pressure,
@@ -69,16 +68,10 @@ struct Outcome {
 // that phase.
 bool IsSolution(const Outcome& outcome);
 
-struct ReportSteps {
-  std::function<void()> marks = {};         // the window's result marks
-  std::function<void()> captionReset = {};  // undoes them when there is no solution
-  std::function<void()> finalCheck = {};    // a check of the window's own after a solution
-};
-
-// The status line: the pass count; "no solution" after a failure or a stop
-// in the first pass; after a solution, the trivial-solution warning when the
-// first present gas has nearly equal fractions or molar volumes in the two
-// phases, then the window's final check.
-void EndReport(fw::StaticText& status, const Outcome& outcome, const ReportSteps& steps = {});
+// Whether a solution looks like a single phase rather than a split: decided
+// on the first gas with a bulk fraction (Globals::fraction) above 0, whose
+// fractions in the two phases differ by less than 1e-4 (for a bulk fraction
+// below 1), or whose phases' molar volumes differ by less than 1 % of Vx.
+bool LooksTrivial(const Outcome& outcome);
 
 }  // namespace phase
