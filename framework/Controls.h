@@ -136,7 +136,9 @@ class StaticText : public QLabel, public Control {
   }
   bool CanShowIn(const QFont& font);
   void ShowFitted();
-  bool Shortened() const { return text() != numbers_.Full(); }
+  // Not shown whole: a number rounded to fit, or a wrapped text that needs
+  // more lines than its box holds even in the narrowest face.
+  bool Shortened() const { return text() != numbers_.Full() || (wordWrap() && !formFits_); }
   std::string text_;
   NumberText numbers_{QString()};  // the text with its line breaks as shown
   QString form_;                   // the form for the face the fitter tried last

@@ -1,6 +1,8 @@
 // The controls driven as a user drives them: which events fire, and when not.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -488,6 +490,32 @@ TEST(TextFitting, AWrappedTextMayUseTheLinesItsBoxHolds) {
     EXPECT_LE(advance(one, one.text()), 500);
   }
   EXPECT_EQ(window.staticText("ThreeLines").font().stretch(), 100);
+}
+
+}  // namespace
+
+namespace {
+
+// A wrapped text that needs more lines than its box holds (a long file path
+// in a two-line status line) shows its whole text in a tooltip, and a user
+// who selects it copies all of it; a wrapped text that fits has no tooltip.
+TEST(TextFitting, AWrappedTextThatDoesNotFitOffersItsWholeTextAsTooltipAndCopy) {
+  const std::string path = "exported to /" + std::string(40, 'd') + "/" + std::string(60, 'e') + "/150.txt";
+  const fw::ControlSpec layout[] = {
+      {fw::Kind::StaticText, "Status", "", 10, 10, 120, 24, 10, fw::MultiLine},
+      {fw::Kind::StaticText, "Roomy", "", 10, 40, 300, 60, 10, fw::MultiLine},
+  };
+  fw::Window window({.title = "Status", .width = 320, .height = 110}, layout);
+  ui::Activate(window);
+  fw::StaticText& status = window.staticText("Status");
+  status.SetText(path);
+  EXPECT_EQ(status.toolTip().toStdString(), path);
+  EXPECT_EQ(status.Text(), path);
+  status.SelectAll();
+  status.Copy();
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), path);
+  window.staticText("Roomy").SetText("exported to /tmp/150.txt");
+  EXPECT_TRUE(window.staticText("Roomy").toolTip().isEmpty());
 }
 
 }  // namespace
