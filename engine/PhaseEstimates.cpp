@@ -42,6 +42,26 @@ GasTable WilsonDistribution(double T, double P) {
   return K;
 }
 
+namespace {
+
+// x divided by the sum of its elements, a NaN element counting as 0 (and
+// set to it); left as it is when that sum is 0 or not finite.
+void rescaleByOwnTotal(Composition& x) {
+  double total = 0.0;
+  for (int i = 0; i < NumGases; ++i) {
+    if (std::isnan(x[i])) x[i] = 0.0;
+    total = total + x[i];
+    rt::RuntimeBackgroundTask();
+  }
+  if (total == 0.0 || !std::isfinite(total)) return;
+  for (int i = 0; i < NumGases; ++i) {
+    x[i] = x[i] / total;
+    rt::RuntimeBackgroundTask();
+  }
+}
+
+}  // namespace
+
 // Quantises x to the 10^-12 grain in integers of its own and, unless they
 // already sum to 10^12, rescales x in place to a unit sum. Returns the total
 // before rescaling. The conversion and the sum saturate, so even the huge
@@ -57,18 +77,7 @@ double Normaliser(Composition& x) {
   for (int i = 0; i < NumGases; ++i) scaled[i] = scaledFraction(x[i]);
   const std::int64_t sum = rt::SumInt64(scaled);
   if (sum == 0) {
-    double total = 0.0;
-    for (int i = 0; i < NumGases; ++i) {
-      if (std::isnan(x[i])) x[i] = 0.0;
-      total = total + x[i];
-      rt::RuntimeBackgroundTask();
-    }
-    if (total != 0.0 && std::isfinite(total)) {
-      for (int i = 0; i < NumGases; ++i) {
-        x[i] = x[i] / total;
-        rt::RuntimeBackgroundTask();
-      }
-    }
+    rescaleByOwnTotal(x);
   } else if (sum != PrecisionFactor) {
     for (int i = 0; i < NumGases; ++i) {
       x[i] = static_cast<double>(scaled[i]) / static_cast<double>(sum);

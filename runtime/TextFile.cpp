@@ -73,7 +73,6 @@ char ToByte(char32_t c) {
   throw std::runtime_error("the character " + Hex(c) + " has no place in Windows-1252");
 }
 
-
 std::runtime_error Refusal(const std::string& path, const std::string& reason) {
   return std::runtime_error("cannot create the file \"" + path + "\": " + reason);
 }

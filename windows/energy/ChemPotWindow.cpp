@@ -4,7 +4,6 @@
 #include "resources/Pictures.h"
 #include "runtime/Runtime.h"
 #include "windows/shared/FiniteNumber.h"
-#include "windows/shared/ListRow.h"
 
 namespace {
 
@@ -71,7 +70,7 @@ void ChemPotWindow::Evaluate(int k) {
     rt::RuntimeBackgroundTask();
   }
   for (int i = 0; i < Globals::NumGases; ++i) {
-    if (0.0 < Globals::fraction[i]) shared::AddListRow(list, {Globals::GasNames[i], shared::FiniteText(potential[i])});
+    if (0.0 < Globals::fraction[i]) list.AddRow({Globals::GasNames[i], shared::FiniteText(potential[i])});
     rt::RuntimeBackgroundTask();
   }
 }

@@ -41,6 +41,6 @@ class BubbleDewPoint : public fw::Window {
 
   shared::TemperatureSwitch unit_{*this, shared::TemperatureSwitch::Variant::Input, "StaticText3",
                                   "dataEntryTh"};
-  shared::ScrollingPanel panel_{*this, 925};
+  shared::ScrollingPanel panel_{*this};
   phase::PhaseLists lists_{*this};
 };

@@ -28,6 +28,6 @@ class LiquidVapourEq : public fw::Window {
   void Refuse(const char* status);
 
   shared::TemperatureSwitch unit_{*this, shared::TemperatureSwitch::Variant::Input};
-  shared::ScrollingPanel panel_{*this, 835};
+  shared::ScrollingPanel panel_{*this};
   phase::PhaseLists lists_{*this};
 };

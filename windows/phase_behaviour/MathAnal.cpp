@@ -7,7 +7,6 @@
 #include "framework/BusyCursor.h"
 #include "numerics/Stability.h"
 #include "runtime/Runtime.h"
-#include "windows/shared/ListRow.h"
 
 namespace {
 
@@ -64,10 +63,10 @@ void MathAnal::calculate_Action() {
     // can leave the volumes below it.
     T = volume > pc.b ? stability::SpinodalTemperature(x, volume, starts) : 0.0;
     if (0 < T) {
-      shared::AddListRow(list, {rt::Str(V), rt::Str(T), rt::Str(Globals::Pressure(x, T, volume)),
+      list.AddRow({rt::Str(V), rt::Str(T), rt::Str(Globals::Pressure(x, T, volume)),
                                 rt::Str(stability::ZeroFunction(x, T, volume))});
     } else {
-      shared::AddListRow(list, {rt::Str(V), "-", "-", "-"});
+      list.AddRow({rt::Str(V), "-", "-", "-"});
     }
     busy.Poll();
   }

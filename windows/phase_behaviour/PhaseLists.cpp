@@ -4,12 +4,11 @@
 
 #include "runtime/Runtime.h"
 #include "windows/shared/FiniteNumber.h"
-#include "windows/shared/ListRow.h"
 
 namespace phase {
 
 void AddGasRow(fw::ListBox& list, int gas, double value) {
-  shared::AddListRow(list, {Globals::GasNames[gas], shared::FiniteText(value)});
+  list.AddRow({Globals::GasNames[gas], shared::FiniteText(value)});
 }
 
 PhaseLists::PhaseLists(fw::Window& window) : window_(window) {

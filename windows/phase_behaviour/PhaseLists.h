@@ -11,8 +11,8 @@
 
 namespace phase {
 
-// A per-gas row: a row " " added, then the gas name and the value's text
-// (empty for a value that is not finite).
+// A per-gas row: the gas name and the value's text (empty for a value that
+// is not finite).
 void AddGasRow(fw::ListBox& list, int gas, double value);
 
 class PhaseLists {

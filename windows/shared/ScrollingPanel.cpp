@@ -31,9 +31,8 @@ std::vector<fw::ControlSpec> ScrollingPanel::Layout(const fw::WindowSpec& window
   return table;
 }
 
-ScrollingPanel::ScrollingPanel(fw::Window& window, int panelHeight)
+ScrollingPanel::ScrollingPanel(fw::Window& window)
     : window_(window),
-      panelHeight_(panelHeight),
       panel_(window.rectangle("Rectangle1").Widget()),
       bar_(window.scrollBar("ScrollBar1").Widget()) {
   window_.onValueChanged("ScrollBar1", [this] { ScrollBar1_ValueChanged(); });
@@ -55,7 +54,7 @@ void ScrollingPanel::Event_Resizing() {
   bar.SetHeight(window_.Height() - kBarWidth);
   // Lowering the maximum below the value clamps the value and fires the
   // value-changed event, which moves the panel along.
-  bar.SetMaximum(std::max(0, panelHeight_ - window_.Height()));
+  bar.SetMaximum(std::max(0, panel_.height() - window_.Height()));
 }
 
 bool ScrollingPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -15,9 +15,9 @@ namespace shared {
 class ScrollingPanel : public QObject {
  public:
   // Binds `ScrollBar1`'s value-changed event and watches the mouse wheel and
-  // the keyboard focus on the panel. `panelHeight` is the height of
-  // `Rectangle1` in the layout (pixels).
-  ScrollingPanel(fw::Window& window, int panelHeight);
+  // the keyboard focus on the panel; the panel's height is that of
+  // `Rectangle1` as the layout made it.
+  explicit ScrollingPanel(fw::Window& window);
 
   // The layout table of a window on the panel: the panel, as wide as the
   // window less the bar and `panelHeight` tall, first, so that the content
@@ -49,7 +49,6 @@ class ScrollingPanel : public QObject {
   void BringIntoView(const QWidget& widget);
 
   fw::Window& window_;
-  int panelHeight_;
   QWidget& panel_;  // Rectangle1
   QWidget& bar_;    // ScrollBar1
   int wheelRest_ = 0;  // a part of a notch not yet scrolled (a fine wheel)

@@ -5,7 +5,6 @@
 
 #include "runtime/Runtime.h"
 #include "windows/shared/FiniteNumber.h"
-#include "windows/shared/ListRow.h"
 
 namespace {
 
@@ -156,7 +155,7 @@ void ActivityWindow::PushButton1_Action() {
   const Globals::Composition& x = Globals::fraction;
   for (int i = 0; i < Globals::NumGases; ++i) {
     if (x[i] != 0.0)
-      shared::AddListRow(list, {Globals::GasNames[i], shared::FiniteText(Globals::Activity[i]),
+      list.AddRow({Globals::GasNames[i], shared::FiniteText(Globals::Activity[i]),
                                 shared::FiniteText(Globals::Activity[i] / x[i])});
     rt::RuntimeBackgroundTask();
   }

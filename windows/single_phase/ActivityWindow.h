@@ -37,5 +37,5 @@ class ActivityWindow : public fw::Window {
 
   shared::TemperatureSwitch unit_{*this, shared::TemperatureSwitch::Variant::Input};
   shared::SolutionChooser chooser_{*this, unit_, [this](int k) { Choice_Action(k); }};
-  shared::ScrollingPanel panel_{*this, 800};
+  shared::ScrollingPanel panel_{*this};
 };

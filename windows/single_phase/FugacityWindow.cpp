@@ -3,7 +3,6 @@
 #include "engine/Globals.h"
 #include "runtime/Runtime.h"
 #include "windows/shared/FiniteNumber.h"
-#include "windows/shared/ListRow.h"
 
 namespace {
 
@@ -74,7 +73,7 @@ void FugacityWindow::Choice_Action(int k) {
   Globals::Fugacities(Globals::fraction, Globals::TempKelvin, Globals::PresMPa, V);
   for (int i = 0; i < Globals::NumGases; ++i) {
     if (Globals::fraction[i] > 0.0)
-      shared::AddListRow(list, {Globals::GasNames[i], shared::FiniteText(Globals::Fugacity[i]),
+      list.AddRow({Globals::GasNames[i], shared::FiniteText(Globals::Fugacity[i]),
                                 shared::FiniteText(Globals::Coefficient[i])});
     rt::RuntimeBackgroundTask();
   }

@@ -25,7 +25,7 @@ class TallWindow : public fw::Window {
   void Event_Resizing() override { panel_.Event_Resizing(); }
 
  private:
-  shared::ScrollingPanel panel_{*this, 300};
+  shared::ScrollingPanel panel_{*this};
 };
 
 TEST(ScrollingPanel, AWindowTallerThanItsPanelCannotScrollItBelowItsTop) {
