@@ -10,6 +10,7 @@
 
 #include "engine/Determinant.h"
 #include "engine/Globals.h"
+#include "engine/RootSearch.h"
 #include "engine/SpinodalTerms.h"
 #include "runtime/Runtime.h"
 
@@ -54,15 +55,13 @@ std::optional<double> spinodalDeterminant(const detail::SpinodalTerms& terms, do
   return detail::ApplyZeroThreshold(*product);
 }
 
-bool oppositeSigns(double p, double q) { return (p < 0.0 && q > 0.0) || (p > 0.0 && q < 0.0); }
+using roots::OppositeSigns;
 
 // True when the determinant changes sign across T: between T (1 - d) and
 // T (1 + d), both finite and neither 0.
 bool changesSign(const detail::SpinodalTerms& terms, double T, double d) {
   if (!(T > 0.0) || !std::isfinite(T)) return false;
-  const std::optional<double> below = rawDeterminant(terms, T * (1 - d));
-  const std::optional<double> above = rawDeterminant(terms, T * (1 + d));
-  return below && above && oppositeSigns(*below, *above);
+  return roots::ChangesSignAcross([&terms](double t) { return rawDeterminant(terms, t); }, T, d);
 }
 
 // The state of the search: the current and the previous temperature. The
@@ -116,30 +115,30 @@ std::optional<double> secantSearch(const detail::SpinodalTerms& terms, double T0
   if (!D1) return std::nullopt;
 
   // The current point has the larger determinant in magnitude; T0 on a tie.
-  double Tcur = T0, Dcur = *D0, Tprev = T1, Dprev = *D1;
-  if (std::fabs(*D1) > std::fabs(*D0)) {
-    std::swap(Tcur, Tprev);
-    std::swap(Dcur, Dprev);
-  }
+  roots::SecantPoints points = roots::SecantPoints::Start(T0, *D0, T1, *D1);
   LoopWatch loop;
   for (int pass = 0; pass <= kLastPass; ++pass) {
-    double dT = Dcur - Dprev == 0.0 ? 0.0 : ((Tprev - Tcur) * Dcur) / (Dcur - Dprev);
-    if (Tcur / 10 < std::fabs(dT)) dT = dT >= 0 ? Tcur / 10 : -Tcur / 10;
-    Tprev = Tcur;
-    Dprev = Dcur;
-    Tcur = Tcur + dT;
-    std::optional<double> D = spinodalDeterminant(terms, Tcur);
-    if (!D || !(std::fabs(dT) < kStepBound && Tcur != 0.0)) return std::nullopt;
-    Dcur = *D;
-    if (std::fabs(dT / Tcur) < kStepTolerance || Dcur == 0.0) return Tcur;
-    if (loop.Repeats(Tcur, Tprev)) {
-      if (loop.Spread() <= kCycleSpread * std::fabs(Tcur)) return Tcur;
+    const double dT = points.Step();
+    const double T = points.x + dT;
+    std::optional<double> D = spinodalDeterminant(terms, T);
+    if (!D || !(std::fabs(dT) < kStepBound && T != 0.0)) return std::nullopt;
+    points.MoveTo(T, *D);
+    if (std::fabs(dT / T) < kStepTolerance || *D == 0.0) return T;
+    if (loop.Repeats(T, points.xp)) {
+      if (loop.Spread() <= kCycleSpread * std::fabs(T)) return T;
       return std::nullopt;
     }
     rt::RuntimeBackgroundTask();
   }
   return std::nullopt;
 }
+
+// A temperature with the determinant there.
+struct Sample {
+  double T = 0.0, D = 0.0;
+  double Arg() const { return T; }
+  double Value() const { return D; }
+};
 
 // The zero of the determinant nearest T0 in factors of 2, by signs alone:
 // from T0 the temperature is halved and doubled in turn until the
@@ -168,7 +167,7 @@ double bracketedSearch(const detail::SpinodalTerms& terms, double T0) {
           T > 0.0 && std::isfinite(T) ? rawDeterminant(terms, T) : std::nullopt;
       if (!D || *D == 0.0) {
         open[s] = false;
-      } else if (!oppositeSigns(*D, *D0)) {
+      } else if (!OppositeSigns(*D, *D0)) {
         side[s] = T, Dside[s] = *D;
       } else if (s == 0) {
         lo = T, Dlo = *D, hi = side[s], Dhi = Dside[s], found = true;
@@ -180,22 +179,15 @@ double bracketedSearch(const detail::SpinodalTerms& terms, double T0) {
   }
   if (!found) return 0.0;
 
-  // Bisection: the ends keep opposite signs.
-  for (;;) {
-    const double mid = lo + (hi - lo) / 2;
-    if (!(lo < mid && mid < hi)) break;
-    const std::optional<double> D = rawDeterminant(terms, mid);
-    if (!D) return 0.0;
-    if (*D == 0.0) return changesSign(terms, mid, kRootCheck) ? mid : 0.0;
-    if (oppositeSigns(*D, Dlo)) {
-      hi = mid, Dhi = *D;
-    } else {
-      lo = mid, Dlo = *D;
-    }
-    rt::RuntimeBackgroundTask();
-  }
-  const double T = std::fabs(Dlo) <= std::fabs(Dhi) ? lo : hi;
-  return changesSign(terms, T, kRootCheck) ? T : 0.0;
+  const auto at = [&terms](double T) -> std::optional<Sample> {
+    const std::optional<double> D = rawDeterminant(terms, T);
+    if (!D) return std::nullopt;
+    return Sample{T, *D};
+  };
+  const std::optional<Sample> root =
+      roots::Bisect(Sample{lo, Dlo}, Sample{hi, Dhi}, at, [] { rt::RuntimeBackgroundTask(); });
+  if (!root) return 0.0;
+  return changesSign(terms, root->T, kRootCheck) ? root->T : 0.0;
 }
 
 bool hasPresentGas(const Composition& x) {

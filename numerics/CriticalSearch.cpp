@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/RootSearch.h"
 #include "numerics/Stability.h"
 
 namespace stability {
@@ -14,16 +15,6 @@ constexpr double kStepBound = 1e9;    // cm3/mol, bound of the absolute step
 // spinodal: between V (1 - d) and V (1 + d) with this d.
 constexpr double kConditionCheck = 1e-6;
 
-// The secant step to where the line through the previous and the current
-// point crosses zero, cut to a tenth of the current volume; 0 when the two
-// zero functions are equal.
-double secantStep(double V, double D, double Vp, double Dp) {
-  if (D - Dp == 0.0) return 0.0;
-  double dV = (Vp - V) * D / (D - Dp);
-  if (std::fabs(dV) > V / 10) dV = dV < 0 ? -V / 10 : V / 10;
-  return dV;
-}
-
 }  // namespace
 
 SearchRun RunCriticalSearch(const Globals::Composition& x, double V1, double V2,
@@ -35,17 +26,12 @@ SearchRun RunCriticalSearch(const Globals::Composition& x, double V1, double V2,
   const double D2 = ZeroFunction(x, T2, V2);
 
   // The current point is the guess with the larger zero function in
-  // magnitude; V1 on a tie.
-  double V = V1, D = D1, Vp = V2, Dp = D2;
-  if (std::fabs(D2) > std::fabs(D1)) {
-    V = V2, D = D2, Vp = V1, Dp = D1;
-  }
+  // magnitude; V1 on a tie. Each step is cut to a tenth of the volume.
+  Globals::roots::SecantPoints points = Globals::roots::SecantPoints::Start(V1, D1, V2, D2);
   SearchRun run;
   for (int k = 0; k <= SearchRun::kPassLimit; ++k) {
-    const double dV = secantStep(V, D, Vp, Dp);
-    Vp = V;
-    Dp = D;
-    V = V + dV;
+    const double dV = points.Step();
+    const double V = points.x + dV;
     run.dV = dV;
     if (!(std::fabs(dV) < kStepBound) || V == 0.0) {
       // A failure stop: what the new volume would give is never used.
@@ -55,9 +41,9 @@ SearchRun RunCriticalSearch(const Globals::Composition& x, double V1, double V2,
     } else {
       run.T = spinodal(V);
       run.V = V;
-      D = ZeroFunction(x, run.T, V);
-      run.D = D;
-      if (std::fabs(dV / V) < kTolerance || D == 0.0) run.stop = SearchStop::SmallStep;
+      run.D = ZeroFunction(x, run.T, V);
+      points.MoveTo(V, run.D);
+      if (std::fabs(dV / V) < kTolerance || run.D == 0.0) run.stop = SearchStop::SmallStep;
     }
     if (pass) pass();
     if (run.stop != SearchStop::PassesUsedUp) break;
@@ -78,6 +64,10 @@ constexpr int kScanSteps = 5 * kStepsPerDecade;  // up to t = 2
 struct SpinodalPoint {
   double V = 0.0, T = 0.0;
   std::optional<double> condition;
+
+  // As a point of the condition along the volume, where it exists.
+  double Arg() const { return V; }
+  double Value() const { return *condition; }
 };
 
 SpinodalPoint spinodalPoint(const Globals::Composition& x, double V) {
@@ -89,32 +79,25 @@ SpinodalPoint spinodalPoint(const Globals::Composition& x, double V) {
   return point;
 }
 
-bool signsDiffer(const SpinodalPoint& p, const SpinodalPoint& q) {
-  return p.condition && q.condition && ((*p.condition < 0.0 && *q.condition > 0.0) ||
-                                        (*p.condition > 0.0 && *q.condition < 0.0));
-}
-
 // The sign change between lo and hi halved down to neighbouring volumes:
 // the end with the smaller condition, or none where the spinodal breaks
 // off in between.
 std::optional<SpinodalPoint> narrow(const Globals::Composition& x, SpinodalPoint lo, SpinodalPoint hi,
                                     const std::function<void()>& pass) {
-  for (;;) {
-    const double mid = lo.V + (hi.V - lo.V) / 2;
-    if (!(lo.V < mid && mid < hi.V)) break;
-    const SpinodalPoint point = spinodalPoint(x, mid);
+  const auto at = [&x](double V) -> std::optional<SpinodalPoint> {
+    const SpinodalPoint point = spinodalPoint(x, V);
     if (!point.condition) return std::nullopt;
-    if (*point.condition == 0.0) return point;
-    (signsDiffer(point, lo) ? hi : lo) = point;
+    return point;
+  };
+  return Globals::roots::Bisect(lo, hi, at, [&pass] {
     if (pass) pass();
-  }
-  return std::fabs(*lo.condition) <= std::fabs(*hi.condition) ? lo : hi;
+  });
 }
 
 // True when the critical condition changes sign along the spinodal between
 // V (1 - d) and V (1 + d).
 bool conditionChangesSign(const Globals::Composition& x, double V, double d) {
-  return signsDiffer(spinodalPoint(x, V * (1 - d)), spinodalPoint(x, V * (1 + d)));
+  return Globals::roots::ChangesSignAcross([&x](double v) { return spinodalPoint(x, v).condition; }, V, d);
 }
 
 }  // namespace
@@ -143,7 +126,7 @@ std::optional<CriticalPoint> SearchAlongSpinodal(const Globals::Composition& x, 
   for (int k = 0; k <= kScanSteps; ++k) {
     const double t = kFirstPower + static_cast<double>(k) / kStepsPerDecade;
     const SpinodalPoint point = spinodalPoint(x, b * (1.0 + std::pow(10.0, t)));
-    if (signsDiffer(previous, point)) {
+    if (Globals::roots::OppositeSigns(previous.condition, point.condition)) {
       if (const auto found = narrow(x, previous, point, pass)) {
         const auto accepted = AcceptPoint(x, found->T, found->V);
         if (accepted && (!best || accepted->T > best->T)) best = accepted;
