@@ -100,7 +100,7 @@ constexpr double kStartTemperature = 298.15;
 
 }  // namespace
 
-BubbleDewPoint::BubbleDewPoint() : fw::Window(kWindow, kLayout) {
+BubbleDewPoint::BubbleDewPoint() : fw::Window(kWindow, kLayout), results_{*this, kResultLists} {
   onAction("RadioButtonTh", [this] { RadioButtonTh_Action(); });
   onAction("RadioButtonPh", [this] { RadioButtonPh_Action(); });
   onAction("Vapour1", [this] { Vapour1_Action(); });
@@ -159,7 +159,7 @@ void BubbleDewPoint::ShowModePicture(const char* radio, const char* own, const c
 // Empties what the window shows; the shared state and every caption stay.
 void BubbleDewPoint::Clear_Action() {
   for (const char* field : {"dataEntryTh", "dataEntryPh", "dataEntry2"}) editField(field).SetText("");
-  EmptyResults();
+  results_.Empty();
   radioButton("Liquid1").SetValue(false);
   radioButton("Vapour1").SetValue(false);
   imageWell("ImageWell3").SetVisible(false);
@@ -170,12 +170,6 @@ void BubbleDewPoint::Clear_Action() {
 void BubbleDewPoint::ResetCaptions() {
   staticText("PhaseX1").SetText("Phase X");
   staticText("PhaseY1").SetText("Phase Y");
-}
-
-void BubbleDewPoint::EmptyResults() {
-  for (const char* list : kResultLists) listBox(list).DeleteAllRows();
-  staticText("ResultText").SetText("");
-  staticText("Answer").SetText("");
 }
 
 // The given condition into the shared state, a start value for the sought
@@ -196,7 +190,7 @@ void BubbleDewPoint::FirstApproach_Action() {
   if (!start) {
     editField("dataEntry2").SetText("");
     lists_.Clear();
-    Refuse();
+    results_.Refuse();
     return;
   }
   Globals::TempKelvin = temperatureGiven ? *given : *start;
@@ -210,7 +204,7 @@ void BubbleDewPoint::FirstApproach_Action() {
   Globals::Normaliser(Globals::xgas);
   Globals::Normaliser(Globals::ygas);
   lists_.Fill();
-  EmptyResults();
+  results_.Empty();
 }
 
 // The given condition as its field holds it: a temperature through the unit
@@ -224,12 +218,6 @@ std::optional<double> BubbleDewPoint::Given() {
   }
   if (radioButton("RadioButtonPh").Value()) return shared::FiniteEntry(editField("dataEntryPh").Text());
   return std::nullopt;
-}
-
-// The results left empty and the status line saying that nothing was solved.
-void BubbleDewPoint::Refuse() {
-  EmptyResults();
-  staticText("ResultText").SetText(phase::kNoSolution);
 }
 
 // Iterates from the start value in `dataEntry2`, the given condition in its
@@ -246,7 +234,7 @@ void BubbleDewPoint::calculate_Action() {
   const std::optional<double> given = Given();
   const std::optional<double> X0 = shared::FiniteEntry(editField("dataEntry2").Text());
   if (!given || !X0 || (pressureGiven && !(*X0 > 0.0)) || !lists_.ShowFiniteNumbers()) {
-    Refuse();
+    results_.Refuse();
     return;
   }
   double T = 0.0, P = 0.0;
@@ -260,16 +248,15 @@ void BubbleDewPoint::calculate_Action() {
   if (temperatureGiven) start.Xprev = phase::kLowerStartPressure * *X0, start.Xcur = *X0;
   if (pressureGiven) start.Xprev = *X0 - phase::kLowerStartTemperature, start.Xcur = *X0;
 
-  phase::PhasePair phases;  // of the pass, at the compositions it started from
-  phase::PhasePair shown;   // at the compositions the pass left
   const fw::RadioButton& solvePressure = radioButton("RadioButtonTh");
   const fw::RadioButton& solveTemperature = radioButton("RadioButtonPh");
-  const auto pass = [&](double X) {
+  const auto apply = [&](double X) {
     if (solvePressure.Value()) P = X;
     if (solveTemperature.Value()) T = X;
-    phases.Evaluate(Globals::xgas, Globals::ygas, T, P);
+    return phase::Conditions{T, P};
+  };
+  const auto update = [&](const phase::PhasePair&) {
     for (int i = 0; i < Globals::NumGases; ++i) {
-      Globals::K_liq_vap[i] = phases.K(i);
       phase::SplitGas(Globals::fraction[i], Globals::K_liq_vap[i], s, Globals::xgas[i], Globals::ygas[i]);
       rt::RuntimeBackgroundTask();
     }
@@ -277,12 +264,11 @@ void BubbleDewPoint::calculate_Action() {
     const double totalY = Globals::Normaliser(Globals::ygas);
     return totalX - totalY;
   };
-  const auto equilibrium = [&] { return shown.EvaluateEquilibrium(Globals::xgas, Globals::ygas, T, P); };
-  const phase::SecantRun run = phase::HalfSecant(start, pass, equilibrium);
-  shown.Evaluate(Globals::xgas, Globals::ygas, T, P);  // what is shown belongs together
+  const phase::PhaseRun result = phase::IteratePhases(start, Globals::xgas, Globals::ygas, apply, update);
+  const phase::PhasePair& shown = result.shown;
 
-  staticText("Answer").SetText(shared::FiniteText(run.X));
-  phase::ShowPhases(*this, Globals::xgas, Globals::ygas, shown, P);
+  staticText("Answer").SetText(shared::FiniteText(result.run.X));
+  phase::ShowPhases(*this, Globals::xgas, Globals::ygas, shown, result.at.P);
 
   // The phase that is the fluid itself is marked as the solution: in
   // " Liquid" mode the one with the smaller molar volume, in " Vapour" mode
@@ -299,6 +285,6 @@ void BubbleDewPoint::calculate_Action() {
     }
   };
   phase::EndReport(staticText("ResultText"),
-                   {run, Globals::xgas, Globals::ygas, shown.Vx, shown.Vy},
+                   {result.run, Globals::xgas, Globals::ygas, shown.Vx, shown.Vy},
                    {.marks = marks, .captionReset = [this] { ResetCaptions(); }});
 }

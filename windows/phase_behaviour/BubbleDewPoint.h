@@ -4,6 +4,7 @@
 
 #include "framework/Window.h"
 #include "windows/phase_behaviour/PhaseLists.h"
+#include "windows/phase_behaviour/TwoPhases.h"
 #include "windows/shared/ScrollingPanel.h"
 #include "windows/shared/TemperatureSwitch.h"
 
@@ -33,14 +34,13 @@ class BubbleDewPoint : public fw::Window {
   // 0: the fluid is phase X; 1 (" Vapour"): the fluid is phase Y.
   int SplitMode();
   std::optional<double> Given();
-  void Refuse();
   void SetSought(const char* name, const char* unit);
   void ShowModePicture(const char* radio, const char* own, const char* other);
   void ResetCaptions();
-  void EmptyResults();
 
   shared::TemperatureSwitch unit_{*this, shared::TemperatureSwitch::Variant::Input, "StaticText3",
                                   "dataEntryTh"};
   shared::ScrollingPanel panel_{*this};
   phase::PhaseLists lists_{*this};
+  phase::ResultArea results_;
 };

@@ -147,7 +147,7 @@ struct Lever {
 
 }  // namespace
 
-LiquidVapourEq::LiquidVapourEq() : fw::Window(kWindow, kLayout) {
+LiquidVapourEq::LiquidVapourEq() : fw::Window(kWindow, kLayout), results_{*this, kResultLists} {
   onAction("calculate", [this] { calculate_Action(); });
   onAction("CalFirstApproach", [this] { CalFirstApproach_Action(); });
   onAction("Clear", [this] { Clear_Action(); });
@@ -175,7 +175,7 @@ void LiquidVapourEq::CalFirstApproach_Action() {
   if (!start) {
     for (const char* field : {"dataEntry2", "dataEntry3"}) editField(field).SetText("");
     lists_.Clear();
-    Refuse(phase::kNoSolution);
+    results_.Refuse();
     return;
   }
   Globals::TempKelvin = T;
@@ -186,26 +186,14 @@ void LiquidVapourEq::CalFirstApproach_Action() {
   const phase::SplitSums sums = SplitBulk(Globals::fraction, s, Globals::xgas, Globals::ygas, false);
   phase::DivideBySums(Globals::xgas, Globals::ygas, sums);
   lists_.Fill();
-  EmptyResults();
-}
-
-void LiquidVapourEq::EmptyResults() {
-  staticText("Answer").SetText("");
-  for (const char* list : kResultLists) listBox(list).DeleteAllRows();
-}
-
-// The results left empty and the status line saying why.
-void LiquidVapourEq::Refuse(const char* status) {
-  EmptyResults();
-  staticText("ResultText").SetText(status);
+  results_.Empty();
 }
 
 // Empties what the window shows; the unit switch and the shared state stay.
 void LiquidVapourEq::Clear_Action() {
   for (const char* field : {"dataEntry", "dataEntry1", "dataEntry2", "dataEntry3"})
     editField(field).SetText("");
-  EmptyResults();
-  staticText("ResultText").SetText("");
+  results_.Empty();
   lists_.Clear();
 }
 
@@ -226,7 +214,7 @@ void LiquidVapourEq::calculate_Action() {
   const std::optional<double> start = shared::FiniteEntry(editField("dataEntry2").Text());
   const std::optional<double> fraction = shared::FiniteEntry(editField("dataEntry3").Text());
   if (!bulk || !temperature || !start || !fraction) {
-    Refuse(bulk && temperature && start ? kFractionsFailure : phase::kNoSolution);
+    results_.Refuse(bulk && temperature && start ? kFractionsFailure : phase::kNoSolution);
     return;
   }
   const double Vb = *bulk, X0 = *start, beta0 = *fraction;
@@ -240,31 +228,22 @@ void LiquidVapourEq::calculate_Action() {
   phase::DivideBySums(x, y, sums);
 
   Lever lever{.beta = beta0};
-  phase::PhasePair phases;  // of the pass, at the compositions it started from
-  phase::PhasePair shown;   // at the compositions the pass left
-  double P = 0.0;
-  const auto pass = [&](double X) {
-    P = X;
-    phases.Evaluate(x, y, T, P);
-    for (int i = 0; i < Globals::NumGases; ++i) {
-      Globals::K_liq_vap[i] = phases.K(i);
-      rt::RuntimeBackgroundTask();
-    }
+  const auto apply = [T](double X) { return phase::Conditions{T, X}; };
+  const auto update = [&](const phase::PhasePair& phases) {
     const double n = lever.Share(Vb, phases.Vx, phases.Vy);
     sums = SplitBulk(z, n, x, y, true);
     phase::DivideBySums(x, y, sums);
     return sums.Sx - sums.Sy;
   };
-  const auto equilibrium = [&] { return shown.EvaluateEquilibrium(x, y, T, P); };
-  const phase::SecantRun run = phase::HalfSecant(
-      {.Xprev = phase::kLowerStartPressure * X0, .Xcur = X0, .Fprev = phase::kAssumedLowerBalance, .Fcur = F0},
-      pass, equilibrium);
-  shown.Evaluate(x, y, T, P);  // what is shown belongs together
+  const phase::PhaseRun result = phase::IteratePhases(
+      {.Xprev = phase::kLowerStartPressure * X0, .Xcur = X0, .Fprev = phase::kAssumedLowerBalance, .Fcur = F0}, x,
+      y, apply, update);
+  const phase::PhasePair& shown = result.shown;
 
-  staticText("Answer").SetText(shared::FiniteText(run.X));
+  staticText("Answer").SetText(shared::FiniteText(result.run.X));
   phase::ShowValue(listBox("ListBoxFracX"), 1 - lever.beta);
   phase::ShowValue(listBox("ListBoxFracY"), lever.beta);
-  phase::ShowPhases(*this, x, y, shown, P);
+  phase::ShowPhases(*this, x, y, shown, result.at.P);
 
   // Volume fractions need a bulk molar volume above 0 and lie above 0 and
   // up to 1. Equal phases (a trivial solution) keep the typed fraction.
@@ -272,6 +251,6 @@ void LiquidVapourEq::calculate_Action() {
     if (!(Vb > 0.0) || lever.beta > 1.0 || !(lever.beta > 0.0))
       staticText("ResultText").SetText(kFractionsFailure);
   };
-  phase::EndReport(staticText("ResultText"), {run, x, y, shown.Vx, shown.Vy},
+  phase::EndReport(staticText("ResultText"), {result.run, x, y, shown.Vx, shown.Vy},
                    {.finalCheck = fractionsCheck});
 }

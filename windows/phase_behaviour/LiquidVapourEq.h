@@ -2,6 +2,7 @@
 
 #include "framework/Window.h"
 #include "windows/phase_behaviour/PhaseLists.h"
+#include "windows/phase_behaviour/TwoPhases.h"
 #include "windows/shared/ScrollingPanel.h"
 #include "windows/shared/TemperatureSwitch.h"
 
@@ -24,10 +25,8 @@ class LiquidVapourEq : public fw::Window {
   phase::PhaseLists& Lists() { return lists_; }
 
  private:
-  void EmptyResults();
-  void Refuse(const char* status);
-
   shared::TemperatureSwitch unit_{*this, shared::TemperatureSwitch::Variant::Input};
   shared::ScrollingPanel panel_{*this};
   phase::PhaseLists lists_{*this};
+  phase::ResultArea results_;
 };

@@ -56,6 +56,37 @@ bool PhasePair::EvaluateEquilibrium(const Composition& x, const Composition& y, 
   return true;
 }
 
+PhaseRun IteratePhases(const SecantStart& start, Composition& x, Composition& y,
+                       const std::function<Conditions(double X)>& apply,
+                       const std::function<double(const PhasePair& phases)>& update) {
+  PhaseRun result;
+  PhasePair phases;  // of the pass, at the compositions it started from
+  const auto pass = [&](double X) {
+    result.at = apply(X);
+    phases.Evaluate(x, y, result.at.T, result.at.P);
+    for (int i = 0; i < Globals::NumGases; ++i) {
+      Globals::K_liq_vap[i] = phases.K(i);
+      rt::RuntimeBackgroundTask();
+    }
+    return update(phases);
+  };
+  const auto equilibrium = [&] { return result.shown.EvaluateEquilibrium(x, y, result.at.T, result.at.P); };
+  result.run = HalfSecant(start, pass, equilibrium);
+  result.shown.Evaluate(x, y, result.at.T, result.at.P);
+  return result;
+}
+
+void ResultArea::Empty() const {
+  for (const char* list : lists) window.listBox(list).DeleteAllRows();
+  window.staticText("ResultText").SetText("");
+  window.staticText("Answer").SetText("");
+}
+
+void ResultArea::Refuse(const char* status) const {
+  Empty();
+  window.staticText("ResultText").SetText(status);
+}
+
 void ShowValue(fw::ListBox& list, double value) {
   list.DeleteAllRows();
   list.AddRow(shared::FiniteText(value));

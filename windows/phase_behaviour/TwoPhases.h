@@ -4,8 +4,13 @@
 // Globals::ygas), evaluated at one temperature and pressure, split from a
 // bulk composition by K-values, and shown in the result area.
 
+#include <functional>
+#include <span>
+
 #include "engine/Globals.h"
 #include "framework/Window.h"
+#include "numerics/HalfSecant.h"
+#include "windows/phase_behaviour/EndReport.h"
 
 namespace phase {
 
@@ -62,6 +67,43 @@ struct PhasePair {
   // larger coefficient and P (the bubble-dew point window holds its phases
   // at that grain, so a trace gas can come no closer).
   bool EvaluateEquilibrium(const Composition& x, const Composition& y, double T, double P);
+};
+
+// The temperature (K) and pressure (MPa) at which a pass evaluates the
+// phases.
+struct Conditions {
+  double T = 0.0, P = 0.0;
+};
+
+// A run of the half-secant iteration on two phases.
+struct PhaseRun {
+  SecantRun run;
+  Conditions at;     // of the last pass
+  PhasePair shown;   // evaluated at the compositions the last pass left
+};
+
+// The half-secant iteration on the phases x and y. Every pass takes its
+// conditions from `apply`(X), evaluates both phases there at the
+// compositions it starts from, writes their K-values into
+// Globals::K_liq_vap and lets `update` form the new compositions in x and y
+// and return the balance. A stop counts only where the phases that the pass
+// left are in equilibrium (PhasePair::EvaluateEquilibrium). What the run
+// shows belongs together: both phases evaluated at the last compositions and
+// the last pass's conditions.
+PhaseRun IteratePhases(const SecantStart& start, Composition& x, Composition& y,
+                       const std::function<Conditions(double X)>& apply,
+                       const std::function<double(const PhasePair& phases)>& update);
+
+// The result area of a two-phase window: "Answer", the status line
+// "ResultText" and the window's result lists.
+struct ResultArea {
+  fw::Window& window;
+  std::span<const char* const> lists;
+
+  // Every list without rows, both texts empty.
+  void Empty() const;
+  // Empty, then the status line saying why nothing is shown.
+  void Refuse(const char* status = kNoSolution) const;
 };
 
 // The result area below "Answer": each phase's molar volume and density in
