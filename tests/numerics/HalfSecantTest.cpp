@@ -196,12 +196,22 @@ TEST_F(OutcomeTest, AStopThatSolvedNothingIsNoSolution) {
   }
 }
 
-// The trivial check looks only at the first gas present: equal fractions
-// (for a fraction below 1), or molar volumes within 1 % of Vx.
+// The trivial check looks only at the first gas present: fractions within
+// 1e-4 of each other (for a fraction below 1), or molar volumes within 1 %
+// of Vx.
 TEST_F(OutcomeTest, TheTrivialCheckDecidesOnTheFirstPresentGas) {
   EXPECT_FALSE(Trivial(70, 400));
-  y[kCO2] = 0.50005;  // CH4 differs, CO2 is the first present gas
-  EXPECT_TRUE(Trivial(70, 400));
+  // CO2, the first present gas, with x = 0.5 in phase X; CH4 differs.
+  struct Row {
+    double yCO2;
+    bool trivial;
+  };
+  const Row rows[] = {{0.50005, true},  {0.49991, true},  {0.50009, true},  {0.50011, false},
+                      {0.49989, false}, {0.5005, false},  {0.4991, false},  {0.2, false}};
+  for (const Row& row : rows) {
+    y[kCO2] = row.yCO2;
+    EXPECT_EQ(Trivial(70, 400), row.trivial) << "y(CO2) = " << row.yCO2;
+  }
   y[kCO2] = 0.2;
   EXPECT_TRUE(Trivial(100, 100.9));
   EXPECT_TRUE(Trivial(100, 99.1));

@@ -4,6 +4,7 @@
 
 #include "engine/Globals.h"
 #include "runtime/Runtime.h"
+#include "numerics/LeverRule.h"
 #include "windows/phase_behaviour/EndReport.h"
 #include "windows/phase_behaviour/TwoPhases.h"
 #include "windows/shared/FiniteNumber.h"
@@ -115,36 +116,6 @@ phase::SplitSums SplitBulk(const Composition& z, double s, Composition& x, Compo
   return sums;
 }
 
-// The share of phase Y when the lever rule gives none: an even split. While
-// the phases do not enclose the bulk volume between them, the rule's share
-// lies outside 0 to 1, and it grows without bound as their volumes draw
-// together. A share from kShareFloor to kShareCeiling is split with as it
-// is; one beyond would throw the split far off: above the ceiling the pass
-// splits evenly, below the floor it leaves phase Y no share.
-constexpr double kEvenShare = 0.5;
-constexpr double kShareCeiling = 2.0;
-constexpr double kShareFloor = -1.0;
-constexpr double kNoShare = 0.0;
-
-// The lever rule: the volume fraction beta of phase Y that fills the bulk
-// molar volume Vb with phases of molar volumes Vx and Vy, and the mole
-// fraction n of phase Y that gives it. Without a bulk volume above 0 or with
-// equal phase volumes it does not apply: n is the even share and beta stays.
-struct Lever {
-  double beta = 0.0;
-
-  double Share(double Vb, double Vx, double Vy) {
-    double n = kEvenShare;
-    if (Vb > 0.0 && Vx - Vy != 0.0) {
-      beta = (Vy * (Vb - Vx)) / (Vb * (Vy - Vx));
-      n = (beta * Vx) / (Vy + beta * (Vx - Vy));
-    }
-    if (n > kShareCeiling) n = kEvenShare;
-    if (n < kShareFloor) n = kNoShare;
-    return n;
-  }
-};
-
 }  // namespace
 
 LiquidVapourEq::LiquidVapourEq() : fw::Window(kWindow, kLayout), results_{*this, kResultLists} {
@@ -227,7 +198,7 @@ void LiquidVapourEq::calculate_Action() {
   const double F0 = sums.Sx - sums.Sy;
   phase::DivideBySums(x, y, sums);
 
-  Lever lever{.beta = beta0};
+  phase::Lever lever{.beta = beta0};
   const auto apply = [T](double X) { return phase::Conditions{T, X}; };
   const auto update = [&](const phase::PhasePair& phases) {
     const double n = lever.Share(Vb, phases.Vx, phases.Vy);
