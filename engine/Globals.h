@@ -113,9 +113,13 @@ GasTable WilsonDistribution(double T, double P);
 // Quantises x to the 10^-12 grain and, unless the integers sum to exactly
 // PrecisionFactor, rescales x in place to a unit sum. Returns the total before
 // rescaling (dimensionless, 10^12 units count as 1). Writes only the caller's
-// x: the integers are its own, not IntegerFraction. Integers that sum to 0
-// (fractions below the grain) return 0 and rescale x by its own total, so a
-// finite x stays finite.
+// x: the integers are its own, not IntegerFraction. Where the integers sum to
+// 0 (fractions below the grain) or leave the 64-bit range (fractions above
+// about 9.2e6), x is rescaled by its own total, which is returned. A NaN
+// counts as 0. A finite x stays finite: when it cannot be brought to a unit
+// sum (its total is 0 or not finite, or a fraction over it is not finite) it
+// is left as it was and the result is NaN, which the caller takes as a
+// composition it cannot use.
 double Normaliser(Composition& x);
 
 // ------------------------------------------------------- energy functions

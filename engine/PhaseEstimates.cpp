@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "engine/FixedPoint.h"
 #include "engine/Globals.h"
@@ -44,47 +45,65 @@ GasTable WilsonDistribution(double T, double P) {
 
 namespace {
 
-// x divided by the sum of its elements, a NaN element counting as 0 (and
-// set to it); left as it is when that sum is 0 or not finite.
-void rescaleByOwnTotal(Composition& x) {
+// The scaled fractions are exact integers, and so is their sum, only while
+// each lies inside the 64-bit range and their sum does not overflow it.
+std::optional<std::int64_t> exactIntegerSum(const Composition& x, std::array<std::int64_t, NumGases>& scaled) {
+  constexpr double kIntegerRange = 0x1p63;
+  std::int64_t sum = 0;
+  for (int i = 0; i < NumGases; ++i) {
+    // A NaN converts to 0 and so counts as 0.
+    if (!(std::fabs(static_cast<double>(PrecisionFactor) * x[i]) < kIntegerRange) && !std::isnan(x[i]))
+      return std::nullopt;
+    scaled[i] = scaledFraction(x[i]);
+    if (__builtin_add_overflow(sum, scaled[i], &sum)) return std::nullopt;
+  }
+  return sum;
+}
+
+// x divided by its own total, a NaN counting as 0 (and set to 0); the total,
+// or NaN with x left as it was when the total is 0 or not finite or a
+// quotient is not finite.
+double rescaleByOwnTotal(Composition& x) {
   double total = 0.0;
   for (int i = 0; i < NumGases; ++i) {
-    if (std::isnan(x[i])) x[i] = 0.0;
-    total = total + x[i];
+    if (!std::isnan(x[i])) total = total + x[i];
     rt::RuntimeBackgroundTask();
   }
-  if (total == 0.0 || !std::isfinite(total)) return;
+  if (total == 0.0 || !std::isfinite(total)) return std::nan("");
+  Composition rescaled;
   for (int i = 0; i < NumGases; ++i) {
-    x[i] = x[i] / total;
+    rescaled[i] = std::isnan(x[i]) ? 0.0 : x[i] / total;
+    if (!std::isfinite(rescaled[i])) return std::nan("");
     rt::RuntimeBackgroundTask();
   }
+  x = rescaled;
+  return total;
 }
 
 }  // namespace
 
 // Quantises x to the 10^-12 grain in integers of its own and, unless they
 // already sum to 10^12, rescales x in place to a unit sum. Returns the total
-// before rescaling. The conversion and the sum saturate, so even the huge
-// fractions of an extreme phase split stay well defined. The fluid's integers
-// (IntegerFraction) belong to the fluid window and are left alone.
+// before rescaling. The fluid's integers (IntegerFraction) belong to the
+// fluid window and are left alone.
 //
-// When the integers sum to 0 (every fraction below the grain, or parts of
-// both signs that cancel) they give no proportions: x is then rescaled by its
-// own total, a NaN counting as 0 as in the integers, and left as it is when
-// that total is 0 or not finite.
+// Where the integers give no proportions (they sum to 0: every fraction
+// below the grain, or parts of both signs that cancel) or are not exact (a
+// fraction beyond about 9.2e6, as in an extreme phase split, or a sum beyond
+// the 64-bit range), x is rescaled by its own Double total instead, which is
+// then the result. A composition that cannot be brought to a unit sum that
+// way either is left as it was, and the result is NaN.
 double Normaliser(Composition& x) {
   std::array<std::int64_t, NumGases> scaled;
-  for (int i = 0; i < NumGases; ++i) scaled[i] = scaledFraction(x[i]);
-  const std::int64_t sum = rt::SumInt64(scaled);
-  if (sum == 0) {
-    rescaleByOwnTotal(x);
-  } else if (sum != PrecisionFactor) {
+  const std::optional<std::int64_t> sum = exactIntegerSum(x, scaled);
+  if (!sum || *sum == 0) return rescaleByOwnTotal(x);
+  if (*sum != PrecisionFactor) {
     for (int i = 0; i < NumGases; ++i) {
-      x[i] = static_cast<double>(scaled[i]) / static_cast<double>(sum);
+      x[i] = static_cast<double>(scaled[i]) / static_cast<double>(*sum);
       rt::RuntimeBackgroundTask();
     }
   }
-  return static_cast<double>(sum) / static_cast<double>(PrecisionFactor);
+  return static_cast<double>(*sum) / static_cast<double>(PrecisionFactor);
 }
 
 }  // namespace Globals

@@ -175,9 +175,11 @@ void BubbleDewPoint::ResetCaptions() {
 // The given condition into the shared state, a start value for the sought
 // one, Wilson K-values and the starting phases: with the fluid as phase X
 // (split mode 0) y = K z; as phase Y (mode 1) x = z / K; both normalised.
-// A given condition that its field does not hold, or a start pressure that
-// is not finite, is refused before anything is stored: the status line says
-// so and the first approach and the results are left empty.
+// A given condition that its field does not hold, a start pressure that is
+// not finite, or starting phases that cannot be brought to a unit sum (a
+// fluid without fractions, K-values beyond the Doubles) are refused before
+// anything is stored: the status line says so and the first approach and
+// the results are left empty.
 void BubbleDewPoint::FirstApproach_Action() {
   staticText("ResultText").SetText("");
   const int s = SplitMode();
@@ -187,24 +189,32 @@ void BubbleDewPoint::FirstApproach_Action() {
   std::optional<double> start;
   if (given && temperatureGiven) start = shared::Finite(Globals::RaoultPressure(Globals::fraction, *given, s));
   if (given && !temperatureGiven) start = kStartTemperature;
-  if (!start) {
-    editField("dataEntry2").SetText("");
-    lists_.Clear();
-    results_.Refuse();
-    return;
-  }
-  Globals::TempKelvin = temperatureGiven ? *given : *start;
-  Globals::PresMPa = temperatureGiven ? *start : *given;
-  editField("dataEntry2").SetText(rt::Str(*start));
-  Globals::K_liq_vap = Globals::WilsonDistribution(Globals::TempKelvin, Globals::PresMPa);
+  if (!start) return RefuseFirstApproach();
+  const double T = temperatureGiven ? *given : *start;
+  const double P = temperatureGiven ? *start : *given;
+  const Globals::GasTable K = Globals::WilsonDistribution(T, P);
+  phase::Composition x{}, y{};
   for (int i = 0; i < Globals::NumGases; ++i) {
-    phase::SplitGas(Globals::fraction[i], Globals::K_liq_vap[i], s, Globals::xgas[i], Globals::ygas[i]);
+    phase::SplitGas(Globals::fraction[i], K[i], s, x[i], y[i]);
     rt::RuntimeBackgroundTask();
   }
-  Globals::Normaliser(Globals::xgas);
-  Globals::Normaliser(Globals::ygas);
+  if (!phase::Normalise(x, y)) return RefuseFirstApproach();
+  Globals::TempKelvin = T;
+  Globals::PresMPa = P;
+  editField("dataEntry2").SetText(rt::Str(*start));
+  Globals::K_liq_vap = K;
+  Globals::xgas = x;
+  Globals::ygas = y;
   lists_.Fill();
   results_.Empty();
+}
+
+// No start values: the first approach and the results empty, the status
+// line saying that nothing was solved.
+void BubbleDewPoint::RefuseFirstApproach() {
+  editField("dataEntry2").SetText("");
+  lists_.Clear();
+  results_.Refuse();
 }
 
 // The given condition as its field holds it: a temperature through the unit
@@ -224,8 +234,9 @@ std::optional<double> BubbleDewPoint::Given() {
 // field and the phases in Globals::xgas and Globals::ygas, which it updates
 // in every pass, until the two phases are in equilibrium. Refused, with the
 // shared state as it was, when the given condition or the start value is no
-// finite number (a temperature not above 0 K), or when a value of the
-// first-approach lists reads as none.
+// finite number (a temperature not above 0 K), when a value of the
+// first-approach lists reads as none, or when the phases cannot be brought
+// to a unit sum, at the start (as the lists' edits left them) or in a pass.
 void BubbleDewPoint::calculate_Action() {
   const bool temperatureGiven = radioButton("RadioButtonTh").Value();
   const bool pressureGiven = radioButton("RadioButtonPh").Value();
@@ -233,16 +244,19 @@ void BubbleDewPoint::calculate_Action() {
   ResetCaptions();
   const std::optional<double> given = Given();
   const std::optional<double> X0 = shared::FiniteEntry(editField("dataEntry2").Text());
-  if (!given || !X0 || (pressureGiven && !(*X0 > 0.0)) || !lists_.ShowFiniteNumbers()) {
+  // The phases with the hand edits of the first-approach lists.
+  phase::Composition x = Globals::xgas, y = Globals::ygas;
+  if (!given || !X0 || (pressureGiven && !(*X0 > 0.0)) || !lists_.ShowFiniteNumbers() || !phase::Normalise(x, y)) {
     results_.Refuse();
     return;
   }
+  const phase::Composition xBefore = Globals::xgas, yBefore = Globals::ygas;
+  const Globals::GasTable KBefore = Globals::K_liq_vap;
   double T = 0.0, P = 0.0;
-  if (temperatureGiven) T = Globals::TempKelvin = *given;
-  if (pressureGiven) P = Globals::PresMPa = *given;
-  // Picks up hand edits of the first-approach lists.
-  Globals::Normaliser(Globals::xgas);
-  Globals::Normaliser(Globals::ygas);
+  if (temperatureGiven) T = *given;
+  if (pressureGiven) P = *given;
+  Globals::xgas = x;
+  Globals::ygas = y;
 
   phase::SecantStart start{.Fprev = phase::kAssumedLowerBalance, .Fcur = phase::kAssumedStartBalance};
   if (temperatureGiven) start.Xprev = phase::kLowerStartPressure * *X0, start.Xcur = *X0;
@@ -255,16 +269,26 @@ void BubbleDewPoint::calculate_Action() {
     if (solveTemperature.Value()) T = X;
     return phase::Conditions{T, P};
   };
-  const auto update = [&](const phase::PhasePair&) {
+  // The balance: the difference of the phases' totals before normalising.
+  const auto update = [&](const phase::PhasePair&) -> std::optional<double> {
     for (int i = 0; i < Globals::NumGases; ++i) {
       phase::SplitGas(Globals::fraction[i], Globals::K_liq_vap[i], s, Globals::xgas[i], Globals::ygas[i]);
       rt::RuntimeBackgroundTask();
     }
-    const double totalX = Globals::Normaliser(Globals::xgas);
-    const double totalY = Globals::Normaliser(Globals::ygas);
-    return totalX - totalY;
+    const std::optional<phase::SplitSums> totals = phase::Normalise(Globals::xgas, Globals::ygas);
+    if (!totals) return std::nullopt;
+    return totals->Sx - totals->Sy;
   };
   const phase::PhaseRun result = phase::IteratePhases(start, Globals::xgas, Globals::ygas, apply, update);
+  if (!result.formed) {
+    Globals::xgas = xBefore;
+    Globals::ygas = yBefore;
+    Globals::K_liq_vap = KBefore;
+    results_.Refuse();
+    return;
+  }
+  if (temperatureGiven) Globals::TempKelvin = *given;
+  if (pressureGiven) Globals::PresMPa = *given;
   const phase::PhasePair& shown = result.shown;
 
   staticText("Answer").SetText(shared::FiniteText(result.run.X));

@@ -34,6 +34,7 @@ class BubbleDewPoint : public fw::Window {
   // 0: the fluid is phase X; 1 (" Vapour"): the fluid is phase Y.
   int SplitMode();
   std::optional<double> Given();
+  void RefuseFirstApproach();
   void SetSought(const char* name, const char* unit);
   void ShowModePicture(const char* radio, const char* own, const char* other);
   void ResetCaptions();

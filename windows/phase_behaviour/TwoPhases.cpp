@@ -56,23 +56,36 @@ bool PhasePair::EvaluateEquilibrium(const Composition& x, const Composition& y, 
   return true;
 }
 
+std::optional<SplitSums> Normalise(Composition& x, Composition& y) {
+  SplitSums totals{Globals::Normaliser(x), 0.0};
+  if (std::isnan(totals.Sx)) return std::nullopt;
+  totals.Sy = Globals::Normaliser(y);
+  if (std::isnan(totals.Sy)) return std::nullopt;
+  return totals;
+}
+
 PhaseRun IteratePhases(const SecantStart& start, Composition& x, Composition& y,
                        const std::function<Conditions(double X)>& apply,
-                       const std::function<double(const PhasePair& phases)>& update) {
+                       const std::function<std::optional<double>(const PhasePair& phases)>& update) {
   PhaseRun result;
   PhasePair phases;  // of the pass, at the compositions it started from
+  // A balance that is no number satisfies no stop rule: once the phases
+  // cannot be formed, the passes left run through at once.
   const auto pass = [&](double X) {
+    if (!result.formed) return std::nan("");
     result.at = apply(X);
     phases.Evaluate(x, y, result.at.T, result.at.P);
     for (int i = 0; i < Globals::NumGases; ++i) {
       Globals::K_liq_vap[i] = phases.K(i);
       rt::RuntimeBackgroundTask();
     }
-    return update(phases);
+    const std::optional<double> balance = update(phases);
+    if (!balance) result.formed = false;
+    return balance.value_or(std::nan(""));
   };
   const auto equilibrium = [&] { return result.shown.EvaluateEquilibrium(x, y, result.at.T, result.at.P); };
   result.run = HalfSecant(start, pass, equilibrium);
-  result.shown.Evaluate(x, y, result.at.T, result.at.P);
+  if (result.formed) result.shown.Evaluate(x, y, result.at.T, result.at.P);
   return result;
 }
 

@@ -5,6 +5,7 @@
 // bulk composition by K-values, and shown in the result area.
 
 #include <functional>
+#include <optional>
 #include <span>
 
 #include "engine/Globals.h"
@@ -47,6 +48,11 @@ struct SplitSums {
 // counts as 1, so no phase is divided by 0.
 void DivideBySums(Composition& x, Composition& y, SplitSums sums);
 
+// Both phases brought to a unit sum in place by Globals::Normaliser, which
+// holds them at the 10^-12 grain; their totals before, or none when either
+// cannot be brought to a unit sum (its total is 0 or not finite).
+std::optional<SplitSums> Normalise(Composition& x, Composition& y);
+
 // Both phases at one temperature and pressure.
 struct PhasePair {
   double Vx = 0.0, Vy = 0.0;  // cm3/mol
@@ -78,8 +84,9 @@ struct Conditions {
 // A run of the half-secant iteration on two phases.
 struct PhaseRun {
   SecantRun run;
-  Conditions at;     // of the last pass
-  PhasePair shown;   // evaluated at the compositions the last pass left
+  Conditions at;        // of the last pass
+  PhasePair shown;      // evaluated at the compositions the last pass left
+  bool formed = true;   // false when a pass could not form its compositions
 };
 
 // The half-secant iteration on the phases x and y. Every pass takes its
@@ -89,10 +96,12 @@ struct PhaseRun {
 // and return the balance. A stop counts only where the phases that the pass
 // left are in equilibrium (PhasePair::EvaluateEquilibrium). What the run
 // shows belongs together: both phases evaluated at the last compositions and
-// the last pass's conditions.
+// the last pass's conditions. When `update` can form no compositions (it
+// returns none) the run is over: `formed` is false, the passes left do
+// nothing and the run is no solution; x and y hold what that pass left.
 PhaseRun IteratePhases(const SecantStart& start, Composition& x, Composition& y,
                        const std::function<Conditions(double X)>& apply,
-                       const std::function<double(const PhasePair& phases)>& update);
+                       const std::function<std::optional<double>(const PhasePair& phases)>& update);
 
 // The result area of a two-phase window: "Answer", the status line
 // "ResultText" and the window's result lists.

@@ -158,9 +158,9 @@ TEST_F(BadInputTest, APhaseBelowTheGrainKeepsItsProportions) {
 }
 
 // Before any first approach the phases are all 0 and the start is empty:
-// with no temperature the press is refused, with one it runs from the start
-// 0 and solves nothing.
-TEST_F(BadInputTest, CalculatingBeforeAnyFirstApproachShowsNumbersOnly) {
+// phases that cannot be brought to a unit sum refuse the press, with or
+// without a temperature, and store nothing.
+TEST_F(BadInputTest, CalculatingBeforeAnyFirstApproachIsRefused) {
   SetFluid({{CO2, 0.5}, {CH4, 0.5}});
   auto& window = Open<BubbleDewPoint>();
   Press(window, "calculate");
@@ -170,9 +170,27 @@ TEST_F(BadInputTest, CalculatingBeforeAnyFirstApproachShowsNumbersOnly) {
 
   Perform(window, {"dataEntryTh=250", "Liquid1", "calculate"});
   EXPECT_EQ(TextOf(window, "ResultText"), kNoSolution);
-  EXPECT_EQ(TextOf(window, "Answer"), "0");
-  EXPECT_EQ(Globals::TempKelvin, 250.0);
+  EXPECT_EQ(TextOf(window, "Answer"), "");
+  EXPECT_EQ(Globals::TempKelvin, 0.0);
   ExpectNoNonFiniteShown(window, "before a first approach");
+}
+
+// A fluid without fractions (the fluid window's "clear" takes effect at
+// once) has starting phases of 0 only, which cannot be brought to a unit
+// sum: the first approach is refused before anything is stored.
+TEST_F(BadInputTest, AFirstApproachOfAFluidWithoutFractionsIsRefused) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  auto& window = Open<BubbleDewPoint>();
+  Perform(window, {"dataEntryTh=200", "Liquid1", "FirstApproach", "calculate"});
+  ASSERT_EQ(window.listBox("ListBoxVmX").RowCount(), 1);
+  SetFluid(Globals::Composition{});
+  const PhaseState before;
+  Press(window, "FirstApproach");
+  EXPECT_TRUE(PhaseState() == before);
+  EXPECT_EQ(TextOf(window, "ResultText"), kNoSolution);
+  EXPECT_EQ(Shown(window, "dataEntry2"), "");
+  EXPECT_EQ(window.listBox("ListBoxPhaseX").RowCount(), 0);
+  for (const char* list : kResultLists) EXPECT_EQ(window.listBox(list).RowCount(), 0) << list;
 }
 
 // ---------------------------------------------------------------------------
