@@ -129,17 +129,17 @@ struct Verdict {
   }
 };
 
-// The checks of both "calculate" and "export": a minimum not below 0 K, a
-// maximum above the minimum (when that is a number), a step above 0, each a
-// finite number; then the rows.
-Verdict Check(const Entries& e, Table table) {
+// The fields at fault: a minimum below 0 K, a maximum not above the minimum
+// (when that is a number), a step not above 0, an entry that is no finite
+// number.
+Verdict FieldsAtFault(const Entries& e) {
   Verdict v;
   const double Tmin = e.minimum.value_or(0.0) + kCelsiusOffset;
   const double Tmax = e.maximum.value_or(0.0) + kCelsiusOffset;
   if (!e.minimum)
     v.minimum = "the min. temperature is not a finite number";
   else if (Tmin < 0.0)
-    v.minimum = "the min. temperature is below -273.15 \u02DAC";
+    v.minimum = "the min. temperature is below -273.15\u00A0\u02DAC";
   if (!e.maximum)
     v.maximum = "the max. temperature is not a finite number";
   else if (e.minimum && !(Tmax > Tmin))
@@ -148,20 +148,27 @@ Verdict Check(const Entries& e, Table table) {
     v.interval = "the step size is not a finite number";
   else if (!(*e.interval > 0.0))
     v.interval = "the step size is not above 0";
-  if (v.Refused()) return v;
-  switch (Simulate(SteppingOf(*e.minimum, *e.maximum, *e.interval, table))) {
+  return v;
+}
+
+std::string WhyNoRows(Run run) {
+  switch (run) {
     case Run::Empty:
-      v.rows = "it would have no rows";
-      break;
+      return "it would have no rows";
     case Run::Stalls:
-      v.rows = "the step size is too small to advance the temperature";
-      break;
+      return "the step size is too small to advance the temperature";
     case Run::TooLong:
-      v.rows = "it would have more than " + rt::Str(Isochore::kMaxRows) + " rows";
-      break;
+      return "it would have more than " + rt::Str(Isochore::kMaxRows) + " rows";
     case Run::Ends:
       break;
   }
+  return {};
+}
+
+// The one check of both "calculate" and "export".
+Verdict Check(const Entries& e, Table table) {
+  Verdict v = FieldsAtFault(e);
+  if (!v.Refused()) v.rows = WhyNoRows(Simulate(SteppingOf(*e.minimum, *e.maximum, *e.interval, table)));
   return v;
 }
 

@@ -366,12 +366,12 @@ TEST_F(IsochoreTest, AnExportOfEntriesThatCalculateRefusesWritesNothingAsksNothi
     const char *minimum, *maximum, *interval, *reason;
   };
   const Case cases[] = {
-      {"-300", "-250", "10", "the min. temperature is below -273.15 \u02DAC"},  // below 0 K
+      {"-300", "-250", "10", "the min. temperature is below -273.15\u00A0\u02DAC"},  // below 0 K
       {"", "", "", "the max. temperature is not above the min. temperature; the step size is not above 0"},
       {"0", "100", "-1", "the step size is not above 0"},
       {"50", "10", "5", "the max. temperature is not above the min. temperature"},
       {"-300", "-400", "0",
-       "the min. temperature is below -273.15 \u02DAC; the max. temperature is not above the min. temperature; "
+       "the min. temperature is below -273.15\u00A0\u02DAC; the max. temperature is not above the min. temperature; "
        "the step size is not above 0"},
       {"0", "inf", "1", "the max. temperature is not a finite number"},
       {"-1e400", "0", "1", "the min. temperature is not a finite number"},
