@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "framework/Window.h"
+
 namespace fw {
 
 namespace {
@@ -13,9 +15,16 @@ ErrorReportHook& Hook() {
   return hook;
 }
 
+// Over the active window; closing it is no return to a window of ours.
 void ShowMessageBox(const std::string& message) {
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
-                        QString::fromStdString(message));
+  QWidget* over = QApplication::activeWindow();
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), QString::fromStdString(message),
+                  QMessageBox::Ok, over);
+  box.setTextFormat(Qt::PlainText);  // a path is shown as it is
+  if (auto* window = dynamic_cast<Window*>(over))
+    window->RunDialog(box);
+  else
+    box.exec();
 }
 
 }  // namespace

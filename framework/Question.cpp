@@ -15,7 +15,7 @@ bool Ask(Window& over, const std::string& question, const std::string& yes, cons
   QPushButton* reject = box.addButton(QString::fromStdString(no), QMessageBox::RejectRole);
   box.setDefaultButton(reject);
   box.setEscapeButton(reject);
-  box.exec();
+  over.RunDialog(box);
   return box.clickedButton() == accept;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -10,6 +11,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "framework/Application.h"
 #include "framework/ErrorReport.h"
@@ -356,8 +358,25 @@ int Window::Width() const { return client_->width(); }
 int Window::Height() const { return client_->height(); }
 std::string Window::Title() const { return windowTitle().toStdString(); }
 
+int Window::RunDialog(QDialog& dialog) {
+  ++dialogsOpen_;
+  const int result = dialog.exec();
+  --dialogsOpen_;
+  // The platform hands the activation back after the dialog has gone, unless
+  // the window has it already.
+  backFromDialog_ = !isActiveWindow();
+  return result;
+}
+
+// A window left for one of its own dialogs and activated again when it
+// closes has not been left: its contents stay. Once another window of the
+// program has come to the front, coming back is a return.
 bool Window::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) RunGuarded([this] { Event_Activate(); });
+  if (event->type() == QEvent::WindowActivate) {
+    for (Window* other : OpenList())
+      if (other != this) other->backFromDialog_ = false;
+    if (dialogsOpen_ == 0 && !std::exchange(backFromDialog_, false)) RunGuarded([this] { Event_Activate(); });
+  }
   return QWidget::event(event);
 }
 

@@ -18,6 +18,7 @@
 #include "framework/Controls.h"
 #include "framework/Layout.h"
 
+class QDialog;
 class QMenuBar;
 
 namespace fw {
@@ -105,8 +106,14 @@ class Window : public QWidget {
   // fully built.
   void ShowIfDesignedVisible();
 
+  // Runs a modal dialog over the window until it is closed; returns its
+  // result. Closing it brings the window back to the front, which is no
+  // return to the window: it raises no Event_Activate.
+  int RunDialog(QDialog& dialog);
+
   // Activation: on the first showing and each time the window becomes the
-  // active window again.
+  // active window again, from another window or another program; not when one
+  // of its own dialogs closes.
   virtual void Event_Activate() {}
   // Resizing: repeatedly while the client area changes size.
   virtual void Event_Resizing() {}
@@ -137,6 +144,8 @@ class Window : public QWidget {
   std::vector<const Control*> tabLast_;
   std::map<const Control*, PushButton*> returnButtons_;
   bool shownOnce_ = false;
+  int dialogsOpen_ = 0;          // own dialogs showing now
+  bool backFromDialog_ = false;  // the next activation ends an own dialog
 };
 
 // ------------------------------------------------ single-instance windows

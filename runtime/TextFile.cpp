@@ -17,6 +17,11 @@ namespace rt {
 
 namespace {
 
+FileCalls& Calls() {
+  static FileCalls calls = SystemFileCalls();
+  return calls;
+}
+
 // Windows-1252 bytes 0x80 to 0x9F and the characters they stand for; 0 marks
 // the five bytes that stand for none.
 constexpr std::array<char32_t, 32> kHighControls = {
@@ -112,6 +117,20 @@ void IgnoreFileSizeSignal() {
 
 }  // namespace
 
+FileCalls SystemFileCalls() {
+  return {.open = [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
+          .write = ::write,
+          .fsync = ::fsync,
+          .close = ::close,
+          .rename = ::rename};
+}
+
+FileCalls SetFileCalls(const FileCalls& calls) {
+  const FileCalls previous = Calls();
+  Calls() = calls;
+  return previous;
+}
+
 std::string FullPath(const std::string& name) {
   if (!name.empty() && name.front() == '/') return name;
   std::string folder(4096, '\0');
@@ -149,7 +168,7 @@ TextFile TextFile::Create(const std::string& name) {
   // a file nor a link of the same name is ever opened.
   for (int attempt = 1;; ++attempt) {
     std::string temporary = folder + "." + base + "." + RandomLetters(6);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
+    const int fd = Calls().open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
     if (fd >= 0) {
       TextFile file(fd, name, path, std::move(temporary));
       // A replaced file's permissions stay those the user gave it.
@@ -173,7 +192,7 @@ TextFile::TextFile(TextFile&& other) noexcept
 TextFile::~TextFile() { Discard(); }
 
 void TextFile::Discard() noexcept {
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ >= 0) Calls().close(fd_);
   fd_ = -1;
   if (!temporary_.empty()) ::unlink(temporary_.c_str());
   temporary_.clear();
@@ -195,7 +214,7 @@ void TextFile::Flush() {
   if (fd_ < 0) throw std::runtime_error("cannot write the file \"" + path_ + "\": it is closed");
   std::size_t done = 0;
   while (done < pending_.size()) {
-    const ssize_t written = ::write(fd_, pending_.data() + done, pending_.size() - done);
+    const ssize_t written = Calls().write(fd_, pending_.data() + done, pending_.size() - done);
     if (written < 0) {
       if (errno == EINTR) continue;
       Fail("cannot write", errno);
@@ -210,12 +229,29 @@ void TextFile::Flush() {
 // name only once they are.
 void TextFile::Close() {
   Flush();
-  if (::fsync(fd_) != 0) Fail("cannot write", errno);
+  if (Calls().fsync(fd_) != 0) Fail("cannot write", errno);
   const int fd = fd_;
   fd_ = -1;
-  if (::close(fd) != 0) Fail("cannot write", errno);
-  if (::rename(temporary_.c_str(), name_.c_str()) != 0) Fail("cannot create", errno);
+  if (Calls().close(fd) != 0) Fail("cannot write", errno);
+  if (Calls().rename(temporary_.c_str(), name_.c_str()) != 0) Fail("cannot create", errno);
   temporary_.clear();
+  SyncFolder();
+}
+
+// The rename lives in the folder's own data until the folder is forced out.
+void TextFile::SyncFolder() const {
+  const std::size_t slash = name_.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string(".") : name_.substr(0, slash + 1);
+  const int fd = Calls().open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+  int error = fd < 0 ? errno : 0;
+  if (fd >= 0) {
+    if (Calls().fsync(fd) != 0) error = errno;
+    Calls().close(fd);
+  }
+  // EINVAL: a file system that cannot force a folder; nothing more can be done.
+  if (error != 0 && error != EINVAL && error != ENOTSUP)
+    throw std::runtime_error("the file \"" + path_ + "\" is in place, but its folder cannot be forced onto the disk: " +
+                             std::strerror(error));
 }
 
 }  // namespace rt

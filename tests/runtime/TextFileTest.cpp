@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,11 +16,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/FileCallLog.h"
 #include "tests/TempFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::FileCallLog;
 using testing_support::TempFolder;
 
 // The message of the error that `action` throws; fails the test when it
@@ -64,6 +67,86 @@ TEST(TextFile, LinesGoToANewFileThatTakesTheNameOnlyWhenComplete) {
     dropped.Flush();
   }
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"100.txt"});
+}
+
+// What a power cut may leave depends on the order of the calls: every byte
+// written, then the file forced onto the disk, closed, renamed over the old
+// name, and the folder that holds the new name forced onto the disk.
+TEST(TextFile, CloseWritesForcesTheFileOutRenamesThenForcesTheFolderOut) {
+  struct Case {
+    const char* what;
+    std::string name, folder;
+    bool flushFirst;
+  };
+  const Case cases[] = {
+      {"the last lines left to Close", "100.txt", ".", false},
+      {"a flush, then one more line", "100.txt", ".", true},
+      {"a name in a sub-folder", "sub/100.txt", "sub/", false},
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    fs::create_directory("sub");
+    folder.Write(c.name, "the previous isochore\n");
+    FileCallLog log;
+    rt::TextFile file = rt::TextFile::Create(c.name);
+    file.WriteLine("van der Waals");
+    if (c.flushFirst) file.Flush();
+    file.WriteLine("0, 1.5");
+    file.Close();
+    const std::string temporary = "temporary", into = "folder " + c.folder;
+    EXPECT_EQ(log.Steps(), (std::vector<std::string>{"open " + temporary, "write " + temporary, "fsync " + temporary,
+                                                     "close " + temporary, "rename temporary to " + c.name,
+                                                     "open " + into, "fsync " + into, "close " + into}))
+        << c.what;
+    EXPECT_EQ(log.BytesWritten(), std::string("van der Waals\n0, 1.5\n").size()) << c.what;
+    EXPECT_EQ(folder.Read(c.name), "van der Waals\n0, 1.5\n") << c.what;
+  }
+}
+
+// A call that fails before the rename leaves the old file whole and nothing
+// else; once renamed, the new file stays and a folder that cannot be forced
+// out is still reported, unless its file system cannot force folders at all.
+TEST(TextFile, EachFailingCallOfCloseIsReportedAndTheNameHoldsOneWholeFile) {
+  struct Case {
+    const char* call;
+    int error;
+    bool reported, replaced;
+  };
+  const Case cases[] = {
+      {"write temporary", EIO, true, false},
+      {"fsync temporary", EIO, true, false},
+      {"fsync temporary", ENOSPC, true, false},
+      {"close temporary", EIO, true, false},
+      {"rename temporary to 100.txt", EXDEV, true, false},
+      {"open folder .", EACCES, true, true},
+      {"fsync folder .", EIO, true, true},
+      {"fsync folder .", EINVAL, false, true},
+  };
+  for (const Case& c : cases) {
+    const std::string where = std::string(c.call) + ": " + std::strerror(c.error);
+    TempFolder folder;
+    folder.Write("100.txt", "the previous isochore\n");
+    FileCallLog log;
+    log.FailNext(c.call, c.error);
+    std::string message;
+    try {
+      rt::TextFile file = rt::TextFile::Create("100.txt");
+      file.WriteLine("0, 1.5");
+      file.Close();
+    } catch (const std::runtime_error& error) {
+      message = error.what();
+    }
+    EXPECT_EQ(!message.empty(), c.reported) << where;
+    if (c.reported) {
+      EXPECT_NE(message.find(std::strerror(c.error)), std::string::npos) << message;
+      EXPECT_NE(message.find((folder.Path() / "100.txt").string()), std::string::npos) << message;
+      EXPECT_EQ(message.find("is in place") != std::string::npos, c.replaced) << message;
+    }
+    EXPECT_EQ(folder.Read("100.txt"), c.replaced ? "0, 1.5\n" : "the previous isochore\n") << where;
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"100.txt"}) << where;
+    const auto& calls = log.Calls();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "close temporary"), 1) << where << ": closed once";
+  }
 }
 
 TEST(TextFile, AReplacedFileKeepsItsPermissionsAndTheNameFollowsTheWorkingDirectory) {

@@ -1,6 +1,7 @@
 #include "windows/single_phase/Isochore.h"
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -51,9 +52,21 @@ const fw::ControlSpec kLayout[] = {
 
 constexpr const char* kRefused = "put number";
 
-// The temperatures of an isochore (kelvin): accumulated from `start` by
-// repeated addition of `step`, the first at start + step, while not greater
-// than `bound`. Accumulating rather than multiplying is how the rows are formed,
+// The three entries as numbers (degrees Celsius, degrees Celsius, degrees),
+// each when it is a finite number.
+struct Entries {
+  std::optional<double> minimum, maximum, interval;
+};
+
+Entries EntriesOf(fw::Window& window) {
+  return {shared::FiniteEntry(window.editField("minimum").Text()),
+          shared::FiniteEntry(window.editField("maximum").Text()),
+          shared::FiniteEntry(window.editField("interval").Text())};
+}
+
+// The temperatures of a table (kelvin): accumulated from `start` by repeated
+// addition of `step`, the first at start + step, while not greater than
+// `bound`. Accumulating rather than multiplying is how the rows are formed,
 // so the last digits of each row depend on it.
 struct Stepping {
   double start;
@@ -61,15 +74,27 @@ struct Stepping {
   double bound;
 };
 
-enum class Run { Ends, Stalls, TooLong };
+// The list starts from (minimum + 273.15) - step, the file from
+// (minimum - step) + 273.15, so their last digits may differ.
+enum class Table { List, File };
+
+Stepping SteppingOf(double minimumC, double maximumC, double step, Table table) {
+  const double bound = maximumC + kCelsiusOffset;
+  if (table == Table::List) return {(minimumC + kCelsiusOffset) - step, step, bound};
+  return {(minimumC - step) + kCelsiusOffset, step, bound};
+}
+
+enum class Run { Ends, Empty, Stalls, TooLong };
 
 // Walks the temperatures without computing anything: whether they end within
-// kMaxRows rows, stop moving (a step lost against the temperature) or go on.
+// kMaxRows rows, end before the first row (a first temperature that rounds
+// past a maximum just above the minimum), stop moving (a step lost against
+// the temperature) or go on.
 Run Simulate(const Stepping& s) {
   double T = s.start;
   for (int rows = 0;; ++rows) {
     const double next = T + s.step;
-    if (next > s.bound) return Run::Ends;
+    if (next > s.bound) return rows == 0 ? Run::Empty : Run::Ends;
     if (next == T) return Run::Stalls;
     if (rows == Isochore::kMaxRows) return Run::TooLong;
     T = next;
@@ -88,13 +113,48 @@ void ForEachTemperature(const Stepping& s, Row row) {
   }
 }
 
-// Why an export with these entries (degrees Celsius and degrees) would not
-// end, or an empty text when it would.
-std::string ExportProblem(double TminC, double TmaxC, double step, const Stepping& s) {
-  if (!std::isfinite(TminC) || !std::isfinite(TmaxC) || !std::isfinite(step))
-    return "min. temperature, max. temperature and step size must be finite numbers";
-  if (!(step > 0.0)) return "the step size must be above 0";
-  switch (Simulate(s)) {
+// Why entries make no table, as the list or as the file forms it: a reason
+// for each field at fault (the window shows "put number" there) and, when
+// all three are sound, one for temperatures that make no table of 1 to
+// kMaxRows rows. All empty when the table can be made.
+struct Verdict {
+  std::string minimum, maximum, interval, rows;
+
+  bool Refused() const { return !(minimum.empty() && maximum.empty() && interval.empty() && rows.empty()); }
+  std::string Why() const {
+    std::string why;
+    for (const std::string* reason : {&minimum, &maximum, &interval, &rows})
+      if (!reason->empty()) why += (why.empty() ? "" : "; ") + *reason;
+    return why;
+  }
+};
+
+// The fields at fault: a minimum below 0 K, a maximum not above the minimum
+// (when that is a number), a step not above 0, an entry that is no finite
+// number.
+Verdict FieldsAtFault(const Entries& e) {
+  Verdict v;
+  const double Tmin = e.minimum.value_or(0.0) + kCelsiusOffset;
+  const double Tmax = e.maximum.value_or(0.0) + kCelsiusOffset;
+  if (!e.minimum)
+    v.minimum = "the min. temperature is not a finite number";
+  else if (Tmin < 0.0)
+    v.minimum = "the min. temperature is below -273.15\u00A0\u02DAC";
+  if (!e.maximum)
+    v.maximum = "the max. temperature is not a finite number";
+  else if (e.minimum && !(Tmax > Tmin))
+    v.maximum = "the max. temperature is not above the min. temperature";
+  if (!e.interval)
+    v.interval = "the step size is not a finite number";
+  else if (!(*e.interval > 0.0))
+    v.interval = "the step size is not above 0";
+  return v;
+}
+
+std::string WhyNoRows(Run run) {
+  switch (run) {
+    case Run::Empty:
+      return "it would have no rows";
     case Run::Stalls:
       return "the step size is too small to advance the temperature";
     case Run::TooLong:
@@ -105,8 +165,15 @@ std::string ExportProblem(double TminC, double TmaxC, double step, const Steppin
   return {};
 }
 
-std::runtime_error NotExported(const std::string& reason) {
-  return std::runtime_error("The isochore is not exported: " + reason + ".");
+// The one check of both "calculate" and "export".
+Verdict Check(const Entries& e, Table table) {
+  Verdict v = FieldsAtFault(e);
+  if (!v.Refused()) v.rows = WhyNoRows(Simulate(SteppingOf(*e.minimum, *e.maximum, *e.interval, table)));
+  return v;
+}
+
+std::runtime_error NotDone(const char* done, const std::string& reason) {
+  return std::runtime_error(std::string("The isochore is not ") + done + ": " + reason + ".");
 }
 
 const char* const kHeader[] = {"van der Waals equation of state", "reference: Tenvick (2009)",
@@ -131,33 +198,22 @@ void Isochore::Event_Activate() {
   list.SetHeading(1, "Pressure (MPa)");
 }
 
-// Each field at fault shows "put number" and the list keeps its rows. Every
-// field is at fault when it is no finite number; besides, a minimum below
-// 0 K, a maximum not above a minimum that is a number, and a step not above
-// 0 or, with sound temperatures, one that no longer moves the temperature or
-// would make more than kMaxRows rows. A pressure beyond the range of numbers
-// leaves its cell empty.
+// Each field at fault shows "put number" and the list keeps its rows. Sound
+// fields whose temperatures make no table (too many rows, a step lost
+// against the temperature) keep what the user typed; the report says why. A
+// pressure beyond the range of numbers leaves its cell empty.
 void Isochore::calculate_Action() {
-  const std::optional<double> minimum = shared::FiniteEntry(editField("minimum").Text());
-  const std::optional<double> maximum = shared::FiniteEntry(editField("maximum").Text());
-  const std::optional<double> interval = shared::FiniteEntry(editField("interval").Text());
-  const double Tmin = minimum.value_or(0.0) + kCelsiusOffset;
-  const double Tmax = maximum.value_or(0.0) + kCelsiusOffset;
-  const double step = interval.value_or(0.0);
-  const Stepping stepping{Tmin - step, step, Tmax};
-
-  const bool minimumOk = minimum && Tmin >= 0.0;
-  const bool maximumOk = maximum && (!minimum || Tmax > Tmin);
-  bool stepOk = interval && step > 0.0;
-  if (stepOk && minimumOk && maximumOk) stepOk = Simulate(stepping) == Run::Ends;
-  if (!minimumOk) editField("minimum").SetText(kRefused);
-  if (!maximumOk) editField("maximum").SetText(kRefused);
-  if (!stepOk) editField("interval").SetText(kRefused);
-  if (!(minimumOk && maximumOk && stepOk)) return;
+  const Entries entries = EntriesOf(*this);
+  const Verdict verdict = Check(entries, Table::List);
+  if (!verdict.minimum.empty()) editField("minimum").SetText(kRefused);
+  if (!verdict.maximum.empty()) editField("maximum").SetText(kRefused);
+  if (!verdict.interval.empty()) editField("interval").SetText(kRefused);
+  if (!verdict.rows.empty()) throw NotDone("calculated", verdict.rows);
+  if (verdict.Refused()) return;
 
   const double V = Globals::MolarVolumes[0];
   std::vector<std::vector<std::string>> rows;
-  ForEachTemperature(stepping, [&](double T) {
+  ForEachTemperature(SteppingOf(*entries.minimum, *entries.maximum, *entries.interval, Table::List), [&](double T) {
     const double P = Globals::Pressure(Globals::fraction, T, V);
     rows.push_back({shared::FiniteText(T - kCelsiusOffset), shared::FiniteText(P)});
   });
@@ -166,29 +222,23 @@ void Isochore::calculate_Action() {
   list.AddRows(rows);
 }
 
-// The rows are recomputed from the entries, their temperatures formed as
-// (minimum - step) + 273.15 plus the steps, against maximum + 273.15. When
-// the first temperature is already past the maximum the file holds its
-// header only; otherwise (a first temperature that is no number included)
-// entries that would not end refuse the export before any file is made, as
-// does a molar volume that is no finite number (the file's name). A file of
-// the same name is replaced only when the user agrees. Each row is on disk
-// before the next is computed; the file takes its name only when complete,
-// and the window then says where it is.
+// The rows are recomputed from the entries as they stand, their temperatures
+// formed as (minimum - step) + 273.15 plus the steps, against maximum +
+// 273.15. Entries that "calculate" refuses, and a molar volume that is no
+// finite number (the file's name), refuse the export before anything is
+// asked or made; the report says why. A file of the same name is replaced
+// only when the user agrees. Each row is on disk before the next is
+// computed; the file takes its name only when complete, and the window then
+// says where it is.
 void Isochore::Export_Action() {
   fw::StaticText& status = staticText("ExportStatus");
   status.SetText("");
-  const double TminC = rt::Val(editField("minimum").Text());
-  const double TmaxC = rt::Val(editField("maximum").Text());
-  const double step = rt::Val(editField("interval").Text());
   const double V = Globals::MolarVolumes[0];
-  const Stepping stepping{(TminC - step) + kCelsiusOffset, step, TmaxC + kCelsiusOffset};
+  if (!std::isfinite(V)) throw NotDone("exported", "the molar volume is not a finite number");
+  const Entries entries = EntriesOf(*this);
+  const Verdict verdict = Check(entries, Table::File);
+  if (verdict.Refused()) throw NotDone("exported", verdict.Why());
 
-  if (!std::isfinite(V)) throw NotExported("the molar volume is not a finite number");
-  if (!(stepping.start + step > stepping.bound)) {
-    const std::string problem = ExportProblem(TminC, TmaxC, step, stepping);
-    if (!problem.empty()) throw NotExported(problem);
-  }
   const std::string name = rt::Str(V) + ".txt";
   if (rt::TextFile::Exists(name) &&
       !fw::Ask(*this, "The file \"" + rt::FullPath(name) + "\" already exists. Replace it?", "replace", "cancel"))
@@ -196,10 +246,10 @@ void Isochore::Export_Action() {
   rt::TextFile file = rt::TextFile::Create(name);
   for (const char* line : kHeader) file.WriteLine(rt::ToWindows1252(line));
   file.Flush();
-  ForEachTemperature(stepping, [&](double T) {
+  ForEachTemperature(SteppingOf(*entries.minimum, *entries.maximum, *entries.interval, Table::File), [&](double T) {
     const double P = Globals::Pressure(Globals::fraction, T, V);
     if (!std::isfinite(P))
-      throw NotExported("the pressure at " + rt::Str(T - kCelsiusOffset) + " degrees Celsius is not a finite number");
+      throw NotDone("exported", "the pressure at " + rt::Str(T - kCelsiusOffset) + " degrees Celsius is not a finite number");
     file.WriteLine(rt::ToWindows1252(rt::Str(T - kCelsiusOffset) + ", " + rt::Str(P)));
     file.Flush();
   });

@@ -16,12 +16,15 @@ class Isochore : public fw::Window {
   static Isochore& Get() { return fw::GetImplicitWindow<Isochore>("Isochore.Isochore"); }
 
   void Event_Activate() override;
+  // Fills the list; entries it cannot use show "put number", and entries
+  // that would make no list of at most kMaxRows rows are reported.
   void calculate_Action();
   // Writes "<molar volume>.txt" into the working directory, asking first
   // before it replaces a file of that name, and shows the file's full path
-  // in the line under the button. Entries that would make no finite file, a
-  // molar volume or pressure that is not finite, and a file that cannot be
-  // written throw (the error report says why), leaving any old file as it
-  // was.
+  // in the line under the button. The rows are computed again from the
+  // entries, which must pass the checks of calculate_Action; entries that do
+  // not, a molar volume or pressure that is not finite, and a file that
+  // cannot be written throw (the error report says why), leaving any old
+  // file as it was.
   void Export_Action();
 };

@@ -39,7 +39,7 @@ struct Scenario {
   std::function<fw::Window&()> open;
   std::vector<std::pair<const char*, const char*>> fields;  // name and a sound entry
   std::vector<const char*> presses;                          // buttons and radios, in order
-  bool reportsAllowed = false;                               // the export refuses with a report
+  bool reportsAllowed = false;                               // the isochore refuses with a report
 };
 
 std::vector<Scenario> Scenarios() {
@@ -96,7 +96,7 @@ TEST_F(BadInputTest, EveryFieldOfEveryWindowTakesAnyTextAndEveryPressAnswersAtOn
           EXPECT_TRUE(errors.Messages().empty()) << where << ": " << errors.Messages().front();
         }
         for (const std::string& message : errors.Messages())
-          EXPECT_NE(message.find("not exported"), std::string::npos) << message;
+          EXPECT_EQ(message.rfind("The isochore is not ", 0), 0u) << message;
       }
     }
   }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/FileCallLog.h"
 #include "tests/TempFolder.h"
 #include "tests/windows/LayoutChecks.h"
 #include "tests/windows/single_phase/VdwPhysics.h"
@@ -147,7 +148,7 @@ TEST_F(IsochoreTest, TwentyToThirtyByATenthGivesAHundredRowsAndMinus273_15IsAcce
   EXPECT_NEAR(rt::Val(list.Cell(0, 1)), -a / (100.0 * 100.0), 1e-13 * a / 1e4);
 }
 
-TEST_F(IsochoreTest, ThePartsOwnChecksPutNumberInTheFieldsAtFault) {
+TEST_F(IsochoreTest, TheWindowsOwnChecksPutNumberInTheFieldsAtFault) {
   SetFluid({{CO2, 0.5}, {CH4, 0.5}});
   Isochore& window = OpenAt("150");
   fw::ListBox& list = window.listBox("ListBox1");
@@ -180,7 +181,7 @@ TEST_F(IsochoreTest, ThePartsOwnChecksPutNumberInTheFieldsAtFault) {
   EXPECT_EQ(list.RowCount(), 5);
 }
 
-TEST_F(IsochoreTest, EntriesThatWouldNeverEndOrFloodTheListAreRefusedAtOnce) {
+TEST_F(IsochoreTest, EntriesThatAreNoFiniteNumberPutNumberInTheirFields) {
   SetFluid({{CO2, 0.5}, {CH4, 0.5}});
   Isochore& window = OpenAt("150");
   struct Case {
@@ -192,9 +193,6 @@ TEST_F(IsochoreTest, EntriesThatWouldNeverEndOrFloodTheListAreRefusedAtOnce) {
       {"0", "1e400", "1", false, true, false},
       {"0", "100", "inf", false, false, true},
       {"0", "100", "1e400", false, false, true},
-      {"0", "100", "1e-14", false, false, true},   // lost against 373.15 K
-      {"0", "1e9", "0.001", false, false, true},   // 10^12 rows
-      {"0", "10000", "1", false, false, true},     // 10,001 rows
       {"nan", "100", "1", true, false, false},
       {"inf", "100", "1", true, false, false},  // no number to compare the maximum with
       {"-inf", "100", "1", true, false, false},
@@ -202,6 +200,7 @@ TEST_F(IsochoreTest, EntriesThatWouldNeverEndOrFloodTheListAreRefusedAtOnce) {
       {"0", "100", "nan", false, false, true},
       {"0", "100", "-5", false, false, true},
   };
+  test::ErrorCapture errors;
   for (const Case& c : cases) {
     Entries(window, c.minimum, c.maximum, c.interval);
     Press(window, "calculate");
@@ -210,6 +209,37 @@ TEST_F(IsochoreTest, EntriesThatWouldNeverEndOrFloodTheListAreRefusedAtOnce) {
     EXPECT_EQ(Field(window, "maximum") == kRefused, c.maximumRefused) << where;
     EXPECT_EQ(Field(window, "interval") == kRefused, c.intervalRefused) << where;
     EXPECT_EQ(window.listBox("ListBox1").RowCount(), 0) << where;
+  }
+  EXPECT_TRUE(errors.Messages().empty()) << "the fields say it";
+}
+
+// Three sound numbers whose temperatures make no list: the step is no fault
+// of its field, so every field keeps what the user typed, the list keeps its
+// rows and the report gives the reason.
+TEST_F(IsochoreTest, SoundEntriesThatMakeNoListKeepWhatWasTypedAndTheReportSaysWhy) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  Isochore& window = OpenAt("150");
+  struct Case {
+    const char *minimum, *maximum, *interval, *reason;
+  };
+  const Case cases[] = {
+      {"0", "10000", "1", "it would have more than 10000 rows"},  // 10,001 rows
+      {"0", "1e9", "0.001", "it would have more than 10000 rows"},
+      {"0", "100", "1e-14", "the step size is too small to advance the temperature"},  // lost against 373.15 K
+      // 273.15 - 10^6 + 10^6 rounds to 2.3e-11 above 273.15, past 273.15 + 10^-13.
+      {"0", "1e-13", "1000000", "it would have no rows"},
+  };
+  for (const Case& c : cases) {
+    Entries(window, "0", "100", "25");
+    Press(window, "calculate");
+    Entries(window, c.minimum, c.maximum, c.interval);
+    test::ErrorCapture errors;
+    Press(window, "calculate");
+    EXPECT_EQ(errors.Messages(), std::vector<std::string>{"The isochore is not calculated: " + std::string(c.reason) + "."});
+    EXPECT_EQ(Field(window, "minimum"), c.minimum);
+    EXPECT_EQ(Field(window, "maximum"), c.maximum);
+    EXPECT_EQ(Field(window, "interval"), c.interval);
+    EXPECT_EQ(window.listBox("ListBox1").RowCount(), 5) << c.reason;
   }
   // Exactly 10,000 rows are allowed.
   Entries(window, "0", "9999", "1");
@@ -244,6 +274,53 @@ TEST_F(IsochoreTest, ActivationEmptiesTheListAndRereadsTheSharedMolarVolume) {
   EXPECT_EQ(TextOf(window, "ResultV"), root);
 }
 
+// The window's own question or report takes the front while it shows; its
+// closing hands the front back, which is no return to the window. Only after
+// another window has been in front does coming back empty the list.
+TEST_F(IsochoreTest, ClosingTheWindowsOwnQuestionOrReportKeepsTheList) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  TempFolder folder;
+  Isochore& window = OpenAt("150");
+  auto& pressures = PressureWindow::Get();
+  struct Case {
+    const char* what;
+    const char* interval;  // after a list from 0 to 100 in steps of 25
+    const char* press;
+    const char* answer;
+    std::string shown;
+  };
+  const std::string replace = "The file \"" + (folder.Path() / "150.txt").string() + "\" already exists. Replace it?";
+  const Case cases[] = {
+      {"the question, cancelled", "25", "Export", "cancel", replace},
+      {"the question, answered", "25", "Export", "replace", replace},
+      {"the export's refusal", "0", "Export", "OK", "The isochore is not exported: the step size is not above 0."},
+      {"the list's refusal", "1e-14", "calculate", "OK",
+       "The isochore is not calculated: the step size is too small to advance the temperature."},
+  };
+  for (const Case& c : cases) {
+    for (const bool handedBack : {true, false}) {
+      folder.Write("150.txt", "old\n");
+      Entries(window, "0", "100", "25");
+      Press(window, "calculate");
+      Enter(window, "interval", c.interval);
+      {
+        test::QuestionAnswerer answerer(c.answer);
+        Press(window, c.press);
+        ASSERT_EQ(answerer.Questions().size(), 1u) << c.what;
+        EXPECT_EQ(answerer.Questions()[0].question, c.shown);
+      }
+      if (handedBack) {
+        test::Activate(window);  // the front handed back as the dialog goes
+        EXPECT_EQ(window.listBox("ListBox1").RowCount(), 5) << c.what;
+      }
+      // The user goes to another window first, or later, then comes back.
+      test::Activate(pressures);
+      test::Activate(window);
+      EXPECT_EQ(window.listBox("ListBox1").RowCount(), 0) << c.what << ", then a return from another window";
+    }
+  }
+}
+
 TEST_F(IsochoreTest, TheExportFileHoldsTheHeaderAndTheRowsFormedTheExportsWay) {
   SetFluid({{CO2, 0.5}, {CH4, 0.5}});
   TempFolder folder;
@@ -257,19 +334,93 @@ TEST_F(IsochoreTest, TheExportFileHoldsTheHeaderAndTheRowsFormedTheExportsWay) {
   EXPECT_EQ(bytes.substr(kHeader.size(), 3), "0, ");
   EXPECT_NE(bytes.find("\n100, "), std::string::npos);
 
-  // Below the window's own minimum, after a reactivation emptied the list:
-  // the export recomputes everything from the entries.
-  Entries(window, "-300", "0", "100");
+  // After a reactivation emptied the list, the export recomputes everything
+  // from the entries; every byte is on the disk before the file takes the
+  // name, and the folder follows.
+  Entries(window, "-200", "0", "50");
   test::Activate(VolumeWindow::Get());
   test::Activate(window);
   test::QuestionAnswerer replace("replace");
+  testing_support::FileCallLog log;
   Press(window, "Export");
   EXPECT_EQ(replace.Questions().size(), 1u);
-  const auto rows = ExportRows(-300, 0, 100, 150);
-  ASSERT_EQ(rows.size(), 4u);
-  ExpectFile(folder.Read("150.txt"), rows);
-  EXPECT_EQ(rows.front().first, "-300");
+  const auto rows = ExportRows(-200, 0, 50, 150);
+  ASSERT_EQ(rows.size(), 5u);
+  const std::string replaced = folder.Read("150.txt");
+  ExpectFile(replaced, rows);
+  EXPECT_EQ(log.Steps(), (std::vector<std::string>{"open temporary", "write temporary", "fsync temporary",
+                                                   "close temporary", "rename temporary to 150.txt",
+                                                   "open folder .", "fsync folder .", "close folder ."}));
+  EXPECT_EQ(log.BytesWritten(), replaced.size());
   EXPECT_TRUE(errors.Messages().empty());
+}
+
+// Entries that "calculate" refuses are refused by "export" too, before it
+// asks or writes anything: a good file of the name stays as it was.
+TEST_F(IsochoreTest, AnExportOfEntriesThatCalculateRefusesWritesNothingAsksNothingAndSaysWhy) {
+  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+  TempFolder folder;
+  Isochore& window = OpenAt("150");
+  const std::string good = kHeader + "0, 4.3\n";
+  struct Case {
+    const char *minimum, *maximum, *interval, *reason;
+  };
+  const Case cases[] = {
+      {"-300", "-250", "10", "the min. temperature is below -273.15\u00A0\u02DAC"},  // below 0 K
+      {"", "", "", "the max. temperature is not above the min. temperature; the step size is not above 0"},
+      {"0", "100", "-1", "the step size is not above 0"},
+      {"50", "10", "5", "the max. temperature is not above the min. temperature"},
+      {"-300", "-400", "0",
+       "the min. temperature is below -273.15\u00A0\u02DAC; the max. temperature is not above the min. temperature; "
+       "the step size is not above 0"},
+      {"0", "inf", "1", "the max. temperature is not a finite number"},
+      {"-1e400", "0", "1", "the min. temperature is not a finite number"},
+      {"inf", "10", "5", "the min. temperature is not a finite number"},
+      {"0", "100", "nan", "the step size is not a finite number"},
+      {"0", "100", "1e-14", "the step size is too small to advance the temperature"},
+      {"0", "10000", "1", "it would have more than 10000 rows"},
+      {"0", "1e9", "0.001", "it would have more than 10000 rows"},
+      {"0", "1e-13", "1000000", "it would have no rows"},
+  };
+  test::QuestionAnswerer replace("replace");
+  for (const Case& c : cases) {
+    const std::string where = std::string(c.minimum) + " " + c.maximum + " " + c.interval;
+    folder.Write("150.txt", good);
+    Entries(window, "0", "100", "25");
+    Press(window, "calculate");
+    Entries(window, c.minimum, c.maximum, c.interval);
+    {
+      test::ErrorCapture errors;
+      testing_support::FileCallLog log;
+      Press(window, "Export");
+      EXPECT_EQ(errors.Messages(), std::vector<std::string>{"The isochore is not exported: " + std::string(c.reason) + "."});
+      EXPECT_TRUE(log.Calls().empty()) << where;
+    }
+    EXPECT_TRUE(replace.Questions().empty()) << where;
+    EXPECT_EQ(folder.Read("150.txt"), good) << where;
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"150.txt"}) << where;
+    EXPECT_EQ(TextOf(window, "ExportStatus"), "") << where;
+    EXPECT_EQ(Field(window, "interval"), c.interval) << where << ": the export changes no field";
+
+    // "calculate" refuses the same entries: the list keeps its rows.
+    test::ErrorCapture errors;
+    Press(window, "calculate");
+    EXPECT_EQ(window.listBox("ListBox1").RowCount(), 5) << where;
+    const bool putNumber = Field(window, "minimum") == kRefused || Field(window, "maximum") == kRefused ||
+                           Field(window, "interval") == kRefused;
+    EXPECT_NE(putNumber, errors.Messages().size() == 1u) << where;
+  }
+
+  // "put number" that "calculate" left in a field is refused too: it reads
+  // as 0, which would give a file of the four header lines.
+  Entries(window, "40", "40", "25");
+  Press(window, "calculate");
+  ASSERT_EQ(Field(window, "maximum"), kRefused);
+  test::ErrorCapture errors;
+  Press(window, "Export");
+  EXPECT_EQ(errors.Messages(),
+            std::vector<std::string>{"The isochore is not exported: the max. temperature is not above the min. temperature."});
+  EXPECT_EQ(folder.Read("150.txt"), good);
 }
 
 TEST_F(IsochoreTest, TheFileIsNamedAfterTheSharedVolumeWhateverItIs) {
@@ -286,41 +437,6 @@ TEST_F(IsochoreTest, TheFileIsNamedAfterTheSharedVolumeWhateverItIs) {
   Press(window, "Export");
   EXPECT_TRUE(folder.Has("0.txt"));
 
-  // Already past the maximum: the header only.
-  Globals::MolarVolumes[0] = 200.0;
-  Entries(window, "50", "10", "5");
-  Press(window, "Export");
-  EXPECT_EQ(folder.Read("200.txt"), kHeader);
-  Entries(window, "inf", "10", "5");
-  Press(window, "Export");
-  EXPECT_EQ(folder.Read("200.txt"), kHeader);
-}
-
-TEST_F(IsochoreTest, AnExportThatWouldNotEndMakesNoFileAndTheReportSaysWhy) {
-  SetFluid({{CO2, 0.5}, {CH4, 0.5}});
-  TempFolder folder;
-  Isochore& window = OpenAt("150");
-  struct Case {
-    const char *minimum, *maximum, *interval, *reason;
-  };
-  const Case cases[] = {
-      {"", "", "", "above 0"},  // a freshly opened window
-      {"0", "100", "-1", "above 0"},
-      {"0", "inf", "1", "finite"},
-      {"-1e400", "0", "1", "finite"},
-      {"0", "100", "inf", "finite"},     // the first temperature is no number
-      {"nan", "100", "1", "finite"},
-      {"0", "100", "1e-14", "too small"},
-      {"0", "1e9", "0.001", "10000 rows"},
-  };
-  for (const Case& c : cases) {
-    Entries(window, c.minimum, c.maximum, c.interval);
-    test::ErrorCapture errors;
-    Press(window, "Export");
-    ASSERT_EQ(errors.Messages().size(), 1u) << c.minimum << " " << c.maximum << " " << c.interval;
-    EXPECT_NE(errors.Messages()[0].find(c.reason), std::string::npos) << errors.Messages()[0];
-    EXPECT_FALSE(folder.Has("150.txt")) << c.reason;
-  }
 }
 
 TEST_F(IsochoreTest, AFileOfTheSameNameIsReplacedOnlyWhenTheUserSaysSoAndTheWindowSaysWhere) {
