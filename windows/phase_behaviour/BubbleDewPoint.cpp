@@ -201,7 +201,7 @@ void BubbleDewPoint::FirstApproach_Action() {
   }
   Globals::TempKelvin = temperatureGiven ? *given : *start;
   Globals::PresMPa = temperatureGiven ? *start : *given;
-  editField("dataEntry2").SetText(rt::Str(*start));
+  editField("dataEntry2").SetText(shared::FiniteText(*start));
   Globals::K_liq_vap = Globals::WilsonDistribution(Globals::TempKelvin, Globals::PresMPa);
   for (int i = 0; i < Globals::NumGases; ++i) {
     phase::SplitGas(Globals::fraction[i], Globals::K_liq_vap[i], s, Globals::xgas[i], Globals::ygas[i]);
