@@ -119,6 +119,7 @@ TEST_F(AllZeroFluid, NoWindowShowsAnInfinityOrANaN) {
       Perform(window, {step});
       ExpectEveryWindowFinite(window.Title() + " " + step);
     }
+    KeepScreenshot(window, "all_zero_fluid " + window.Title());
   }
   EXPECT_EQ(windows, 18);
   // The shell's own windows, with the fluid window's sum, and every window

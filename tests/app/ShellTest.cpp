@@ -17,6 +17,7 @@
 #include "app/Start3Window.h"
 #include "engine/Globals.h"
 #include "framework/TestSupport.h"
+#include "tests/windows/WindowTestSupport.h"
 #include "windows/explanation/Explain.h"
 #include "windows/phase_behaviour/CriticalPointWindow.h"
 #include "windows/phase_behaviour/SpinodalWindow.h"
@@ -27,14 +28,9 @@ namespace {
 
 namespace test = fw::test;
 
-class Shell : public ::testing::Test {
+// Started up as the program starts, and shut down after each test.
+class Shell : public wintest::WindowTest {
  protected:
-  void SetUp() override { Program::StartUp(*app()); }
-  void TearDown() override {
-    Program::ShutDown();
-    test::ProcessEvents();
-  }
-
   static App* app() { return static_cast<App*>(fw::Application::Instance()); }
 
   // Opens the fluid window as the start window's "continue" does.
@@ -373,6 +369,7 @@ TEST_F(Shell, AReopenedWindowShowsTheFluidInEffectAndContinueKeepsIt) {
     for (int gas = 0; gas < Globals::NumGases; ++gas)
       EXPECT_EQ(reopened.editField(fields[gas]).Text(), f.typed[gas]) << fields[gas];
     EXPECT_EQ(sumText(reopened), "1");
+    KeepScreenshot(reopened, std::string("fluid_reopened_") + f.name);
     test::Click(reopened.pushButton("continue2"));
     EXPECT_EQ(sumText(reopened), "1");
     EXPECT_EQ(Globals::fraction, accepted);

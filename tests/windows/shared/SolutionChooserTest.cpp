@@ -137,6 +137,7 @@ TEST_F(SolutionChooserTest, ReturnOnAChosenRootOrTheUnitSwitchKeepsTheChoice) {
       EXPECT_EQ(Results(window), results) << where << ", Return on " << control;
       EXPECT_EQ(Globals::TempKelvin, 280.0) << where << ", Return on " << control;
     }
+    KeepScreenshot(window, "return_on_chosen_root " + where);
     Enter(window, "dataEntry1", "nan");
     Press(window, "calculate");
     Choose(window, "Choice2");
