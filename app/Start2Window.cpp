@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "app/Start3Window.h"
 #include "engine/Globals.h"
@@ -74,12 +75,32 @@ bool integerFractionsMakeAFluid() {
   return sum == Globals::PrecisionFactor;
 }
 
+// A fraction at the 10^-12 grain (`units` of 10^-12) as the decimal that a
+// user types for it: "1", "0.25", "0.000000000001"; the empty text for 0.
+std::string GrainText(std::int64_t units) {
+  if (units == 0) return "";
+  constexpr std::uint64_t kGrain = 1'000'000'000'000;
+  const std::uint64_t magnitude = units < 0 ? 0 - static_cast<std::uint64_t>(units) : units;
+  std::string text = (units < 0 ? "-" : "") + std::to_string(magnitude / kGrain);
+  std::string decimals = std::to_string(kGrain + magnitude % kGrain).substr(1);  // 12 digits
+  decimals.erase(decimals.find_last_not_of('0') + 1);
+  return decimals.empty() ? text : text + "." + decimals;
+}
+
 }  // namespace
 
+// Built anew, the window shows the fluid in effect, so that "continue" takes
+// that same fluid again; the stored integers and the sum follow the fields.
 Start2Window::Start2Window() : fw::Window(kWindow, kLayout) {
   for (int gas = 0; gas < Globals::NumGases; ++gas) {
+    const double scaled = static_cast<double>(Globals::PrecisionFactor) * Globals::fraction[gas];
+    editField(kGasFields[gas]).SetText(GrainText(rt::ToInt64(scaled)));
+  }
+  for (int gas = 0; gas < Globals::NumGases; ++gas) {
+    StoreField(gas);
     onTextChange(kGasFields[gas], [this, gas] { GasField_TextChange(gas); });
   }
+  ShowSum();
   onAction("continue2", [this] { continue2_Action(); });
   onAction("Clear", [this] { Clear_Action(); });
 }
@@ -88,6 +109,10 @@ Start2Window::Start2Window() : fw::Window(kWindow, kLayout) {
 // eleven stored integers.
 void Start2Window::GasField_TextChange(int gas) {
   StoreField(gas);
+  ShowSum();
+}
+
+void Start2Window::ShowSum() {
   double sum = static_cast<double>(sumOfIntegerFractions());
   staticText("Sum").SetText(rt::Str(sum / static_cast<double>(Globals::PrecisionFactor)));
 }

@@ -414,24 +414,35 @@ void Window::PressDefaultButton() {
   }
 }
 
-// The button of the focused control's step; the default button when the
-// focus is in no step. A step's button that cannot be pressed now is not
-// replaced by the default one.
+// The action of the focused control's step; the default button when the
+// focus is in no step.
 void Window::PressButtonForReturn() {
   for (QWidget* widget = focusWidget(); widget && widget != client_; widget = widget->parentWidget()) {
     const auto* control = dynamic_cast<const Control*>(widget);
-    const auto step = control ? returnButtons_.find(control) : returnButtons_.end();
-    if (step == returnButtons_.end()) continue;
-    PushButton& button = *step->second;
-    if (button.isVisible() && button.isEnabled()) button.Press();
+    const auto step = control ? returnSteps_.find(control) : returnSteps_.end();
+    if (step == returnSteps_.end()) continue;
+    const Handler action = step->second;  // the step may rebind Return
+    action();
     return;
   }
   PressDefaultButton();
 }
 
+void Window::SetReturnStep(std::initializer_list<std::string_view> controls, const Handler& step) {
+  for (std::string_view name : controls) returnSteps_[&control(name)] = step;
+}
+
+// A step's button that cannot be pressed now is not replaced by the default
+// one.
 void Window::ReturnPresses(std::string_view button, std::initializer_list<std::string_view> controls) {
-  PushButton& target = pushButton(button);
-  for (std::string_view name : controls) returnButtons_[&control(name)] = &target;
+  PushButton* target = &pushButton(button);
+  SetReturnStep(controls, [target] {
+    if (target->isVisible() && target->isEnabled()) target->Press();
+  });
+}
+
+void Window::ReturnRuns(Handler action, std::initializer_list<std::string_view> controls) {
+  SetReturnStep(controls, [action = std::move(action)] { RunGuarded(action); });
 }
 
 // ------------------------------------------------------ controls by name

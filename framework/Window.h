@@ -101,6 +101,9 @@ class Window : public QWidget {
   // (a container), Return presses `button` instead of the default button. The
   // nearest container named decides; a focused push button presses itself.
   void ReturnPresses(std::string_view button, std::initializer_list<std::string_view> controls);
+  // The same for a step whose action is no button: Return with the focus in
+  // one of `controls` runs `action` (through the error guard).
+  void ReturnRuns(Handler action, std::initializer_list<std::string_view> controls);
 
   // Shows a window designed visible; the getter calls it once the window is
   // fully built.
@@ -129,6 +132,7 @@ class Window : public QWidget {
   void AddControl(const ControlSpec& spec);
   void ArrangeTabOrder();
   void PressButtonForReturn();
+  void SetReturnStep(std::initializer_list<std::string_view> controls, const Handler& step);
   Control& Make(const ControlSpec& spec, QWidget* parent);
   QWidget* ContainerFor(const ControlSpec& spec, QPoint& origin);
   RadioGroup& GroupFor(const ControlSpec& spec);
@@ -142,7 +146,7 @@ class Window : public QWidget {
   std::vector<Control*> order_;
   std::map<std::string, std::unique_ptr<RadioGroup>> groups_;
   std::vector<const Control*> tabLast_;
-  std::map<const Control*, PushButton*> returnButtons_;
+  std::map<const Control*, Handler> returnSteps_;  // what Return does from a control
   bool shownOnce_ = false;
   int dialogsOpen_ = 0;          // own dialogs showing now
   bool backFromDialog_ = false;  // the next activation ends an own dialog

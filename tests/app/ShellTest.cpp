@@ -17,6 +17,7 @@
 #include "app/Start3Window.h"
 #include "engine/Globals.h"
 #include "framework/TestSupport.h"
+#include "tests/windows/WindowTestSupport.h"
 #include "windows/explanation/Explain.h"
 #include "windows/phase_behaviour/CriticalPointWindow.h"
 #include "windows/phase_behaviour/SpinodalWindow.h"
@@ -27,14 +28,9 @@ namespace {
 
 namespace test = fw::test;
 
-class Shell : public ::testing::Test {
+// Started up as the program starts, and shut down after each test.
+class Shell : public wintest::WindowTest {
  protected:
-  void SetUp() override { Program::StartUp(*app()); }
-  void TearDown() override {
-    Program::ShutDown();
-    test::ProcessEvents();
-  }
-
   static App* app() { return static_cast<App*>(fw::Application::Instance()); }
 
   // Opens the fluid window as the start window's "continue" does.
@@ -131,8 +127,8 @@ TEST_F(Shell, OneWholeFractionIsAccepted) {
 }
 
 TEST_F(Shell, FractionsThatDoNotAddUpAreRefused) {
-  Globals::fraction[4] = 0.25;  // a fluid accepted before
   Start2Window& fluid = fluidWindow();
+  Globals::fraction[4] = 0.25;  // a fluid accepted before
   for (const char* field : {"CO2number", "N2number", "CH4number"}) typeFraction(fluid, field, "0.3");
   EXPECT_EQ(sumText(fluid), "0.9");
   test::Click(fluid.pushButton("continue2"));
@@ -241,8 +237,8 @@ TEST_F(Shell, ElevenEqualPartsAddUpWhenTheLastFieldTakesTheRest) {
 // A mole fraction below 0 has no meaning, however the sum comes out; one
 // below half the grain is stored as 0 and does no harm.
 TEST_F(Shell, NegativeFractionsAreRefusedLikeABadSum) {
-  Globals::fraction[4] = 1.0;  // a fluid accepted before
   Start2Window& fluid = fluidWindow();
+  Globals::fraction[4] = 1.0;  // a fluid accepted before
   typeFraction(fluid, "H2Onumber", "-0.5");
   typeFraction(fluid, "O2number", "1.5");
   EXPECT_EQ(sumText(fluid), "1");
@@ -332,23 +328,72 @@ TEST_F(Shell, ClearEmptiesTheFluidAndTheFields) {
   EXPECT_EQ(Globals::fraction[0], 0.0);
 }
 
-// "continue" takes what the fields show: a reopened window shows nothing,
-// and the fluid accepted before stays.
-TEST_F(Shell, AReopenedWindowIsFreshAndTakesOnlyWhatItsFieldsShow) {
+// Closed and opened again, the window shows the fluid in effect, each
+// fraction as the decimal typed for it (not "1e-12" or a binary expansion),
+// and "continue" right away keeps exactly that fluid.
+TEST_F(Shell, AReopenedWindowShowsTheFluidInEffectAndContinueKeepsIt) {
+  const char* const fields[] = {"H2Onumber", "CO2number", "N2number", "H2Snumber",
+                                "NH3number", "H2number",  "O2number", "COnumber",
+                                "Arnumber",  "CH4number", "C2H6number"};
+  struct Fluid {
+    const char* name;
+    std::vector<std::string> typed;  // by gas index, "" for none
+  };
+  const Fluid fluids[] = {
+      {"one gas", {"", "", "", "", "", "", "", "", "1", "", ""}},
+      {"quarters", {"", "", "", "", "", "", "", "0.25", "0.75", "", ""}},
+      {"falls below a whole number when scaled", {"", "", "0.0021", "", "", "", "0.9979", "", "", "", ""}},
+      {"one grain", {"0.000000000001", "", "", "", "", "", "", "", "", "", "0.999999999999"}},
+      {"eleven parts",
+       {"0.090909090909", "0.090909090909", "0.090909090909", "0.090909090909", "0.090909090909",
+        "0.090909090909", "0.090909090909", "0.090909090909", "0.090909090909", "0.090909090909",
+        "0.09090909091"}},
+  };
+  for (const Fluid& f : fluids) {
+    SCOPED_TRACE(f.name);
+    Start2Window& fluid = fluidWindow();
+    test::Click(fluid.pushButton("Clear"));
+    for (int gas = 0; gas < Globals::NumGases; ++gas)
+      if (!f.typed[gas].empty()) typeFraction(fluid, fields[gas], f.typed[gas]);
+    test::Click(fluid.pushButton("continue2"));
+    const Globals::Composition accepted = Globals::fraction;
+    ASSERT_NE(accepted, Globals::Composition{});
+    test::CloseByCloseBox(fluid);
+    test::ProcessEvents();
+    ASSERT_FALSE(isOpen("Start2Window.Start2Window"));
+    // Integers left by edits that were never accepted do not count: the sum
+    // is the reopened fields' own.
+    Globals::IntegerFraction.fill(1'000'000);
+
+    Start2Window& reopened = fluidWindow();
+    for (int gas = 0; gas < Globals::NumGases; ++gas)
+      EXPECT_EQ(reopened.editField(fields[gas]).Text(), f.typed[gas]) << fields[gas];
+    EXPECT_EQ(sumText(reopened), "1");
+    KeepScreenshot(reopened, std::string("fluid_reopened_") + f.name);
+    test::Click(reopened.pushButton("continue2"));
+    EXPECT_EQ(sumText(reopened), "1");
+    EXPECT_EQ(Globals::fraction, accepted);
+    test::CloseByCloseBox(reopened);
+    test::ProcessEvents();
+  }
+}
+
+// After "clear" the fluid in effect is empty: a reopened window shows empty
+// fields and the sum 0, and "continue" refuses them.
+TEST_F(Shell, AReopenedWindowAfterClearIsEmpty) {
   Start2Window& fluid = fluidWindow();
   typeFraction(fluid, "COnumber", "0.25");
   typeFraction(fluid, "Arnumber", "0.75");
   test::Click(fluid.pushButton("continue2"));
+  test::Click(fluid.pushButton("Clear"));
   test::CloseByCloseBox(fluid);
   test::ProcessEvents();
-  EXPECT_FALSE(isOpen("Start2Window.Start2Window"));
   Start2Window& reopened = fluidWindow();
   EXPECT_EQ(reopened.editField("COnumber").Text(), "");
   EXPECT_EQ(sumText(reopened), "0");
   test::Click(reopened.pushButton("continue2"));
   EXPECT_EQ(sumText(reopened), "adjust fractions!");
-  EXPECT_EQ(Globals::fraction[7], 0.25);
-  EXPECT_EQ(Globals::fraction[8], 0.75);
+  EXPECT_EQ(Globals::fraction, Globals::Composition{});
 }
 
 // Whatever else wrote the shared integers, "continue" takes the fields' fluid.

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -209,6 +210,33 @@ TEST_F(Windows, ReturnPressesTheButtonOfTheStepTheFocusIsIn) {
   EXPECT_EQ(window.calculatePresses + window.clearPresses, 0);
   EXPECT_THROW(window.ReturnPresses("Clear", {"NoSuchControl"}), std::logic_error);
   EXPECT_THROW(window.ReturnPresses("Field", {"Kelvin"}), std::logic_error) << "not a push button";
+}
+
+// A step whose action is no button: the nearest container or control named
+// decides between it and a button's step; an action that throws is reported
+// like any handler's error.
+TEST_F(Windows, ReturnRunsTheActionOfAStepWithoutAButton) {
+  ControlsWindow window;
+  ui::Activate(window);
+  int runs = 0;
+  window.ReturnRuns([&runs] { ++runs; }, {"GroupBox2", "Kelvin"});
+  window.ReturnPresses("Clear", {"Choice1"});
+  const struct {
+    const char* control;
+    int runs, calculate, clear;
+  } rows[] = {{"Choice0", 1, 0, 0}, {"Kelvin", 1, 0, 0}, {"Choice1", 0, 0, 1}, {"Field", 0, 1, 0}};
+  for (const auto& row : rows) {
+    runs = window.calculatePresses = window.clearPresses = 0;
+    ui::PressReturn(window.control(row.control));
+    EXPECT_EQ(runs, row.runs) << row.control;
+    EXPECT_EQ(window.calculatePresses, row.calculate) << row.control;
+    EXPECT_EQ(window.clearPresses, row.clear) << row.control;
+  }
+  ui::ErrorCapture errors;
+  window.ReturnRuns([] { throw std::runtime_error("step failed"); }, {"Kelvin"});
+  ui::PressReturn(window.radioButton("Kelvin"));
+  EXPECT_EQ(errors.Messages(), std::vector<std::string>{"step failed"});
+  EXPECT_THROW(window.ReturnRuns([] {}, {"NoSuchControl"}), std::logic_error);
 }
 
 TEST_F(Windows, ArrowKeysMoveWithinARadioGroupAndTheChoiceWithTheFocus) {

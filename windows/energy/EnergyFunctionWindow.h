@@ -81,7 +81,10 @@ class EnergyFunctionWindow : public fw::Window {
 
  private:
   shared::TemperatureSwitch unit_{*this, shared::TemperatureSwitch::Variant::Input};
-  shared::SolutionChooser chooser_{*this, unit_, [this](int k) { Evaluate(k); }};
+  shared::SolutionChooser chooser_{*this, unit_, [this](int k) { Evaluate(k); }, [this] {
+                                     EmptyResultTexts();
+                                     EmptyResultList();
+                                   }};
 };
 
 }  // namespace energy

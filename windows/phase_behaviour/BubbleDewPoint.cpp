@@ -201,7 +201,7 @@ void BubbleDewPoint::FirstApproach_Action() {
   if (!phase::Normalise(x, y)) return RefuseFirstApproach();
   Globals::TempKelvin = T;
   Globals::PresMPa = P;
-  editField("dataEntry2").SetText(rt::Str(*start));
+  editField("dataEntry2").SetText(shared::FiniteText(*start));
   Globals::K_liq_vap = K;
   Globals::xgas = x;
   Globals::ygas = y;

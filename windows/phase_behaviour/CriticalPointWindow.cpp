@@ -7,6 +7,7 @@
 #include "runtime/Runtime.h"
 #include "windows/explanation/Explain.h"
 #include "windows/phase_behaviour/MathAnal.h"
+#include "windows/shared/FiniteNumber.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ const fw::WindowSpec kWindow = {
     .height = 660};
 
 constexpr const char* kFrame = "GroupBox2";
+constexpr const char* kNoSolution = "no solution";
 
 const fw::ControlSpec kAboveSwitch[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent, font, group
@@ -83,13 +85,15 @@ CriticalPointWindow::CriticalPointWindow() : fw::Window(kWindow, kLayout) {
   onAction("pseudo", [this] { pseudo_Action(); });
 }
 
+// A fluid without a gas has no pseudo-critical temperature (0/0): its label
+// stays empty, which "calculate" reads as 0.
 void CriticalPointWindow::Event_Activate() {
   const stability::PseudoCriticalPoint pc = stability::PseudoCritical(Globals::fraction);
-  staticText("ResultPseudoV").SetText(rt::Str(pc.V));
-  staticText("ResultPseudoT").SetText(rt::Str(pc.T));
-  staticText("ResultPseudoP").SetText(rt::Str(pc.P));
-  editField("dataEntry1").SetText(rt::Str(pc.V));
-  editField("dataEntry2").SetText(rt::Str(pc.b + (pc.V - pc.b) / 2.0));
+  staticText("ResultPseudoV").SetText(shared::FiniteText(pc.V));
+  staticText("ResultPseudoT").SetText(shared::FiniteText(pc.T));
+  staticText("ResultPseudoP").SetText(shared::FiniteText(pc.P));
+  editField("dataEntry1").SetText(shared::FiniteText(pc.V));
+  editField("dataEntry2").SetText(shared::FiniteText(pc.b + (pc.V - pc.b) / 2.0));
 }
 
 // A pure gas is its own pseudo-critical point, as the labels show it. Any
@@ -139,13 +143,13 @@ void CriticalPointWindow::calculate_Action() {
 }
 
 void CriticalPointWindow::ShowResults(double T, double V, double P) {
-  staticText("ResultT").SetText(rt::Str(T));
-  staticText("ResultV").SetText(rt::Str(V));
-  staticText("ResultP").SetText(rt::Str(P));
+  staticText("ResultT").SetText(shared::FiniteText(T, kNoSolution));
+  staticText("ResultV").SetText(shared::FiniteText(V, kNoSolution));
+  staticText("ResultP").SetText(shared::FiniteText(P, kNoSolution));
 }
 
 void CriticalPointWindow::ShowNoSolution() {
-  for (const char* label : {"ResultT", "ResultV", "ResultP"}) staticText(label).SetText("no solution");
+  for (const char* label : {"ResultT", "ResultV", "ResultP"}) staticText(label).SetText(kNoSolution);
 }
 
 void CriticalPointWindow::Analysis_Action() { MathAnal::Get().Show(); }

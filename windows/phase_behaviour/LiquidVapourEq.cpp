@@ -150,9 +150,9 @@ void LiquidVapourEq::CalFirstApproach_Action() {
     return;
   }
   Globals::TempKelvin = T;
-  editField("dataEntry3").SetText(rt::Str(s));
+  editField("dataEntry3").SetText(shared::FiniteText(s));
   Globals::PresMPa = *start;
-  editField("dataEntry2").SetText(rt::Str(Globals::PresMPa));
+  editField("dataEntry2").SetText(shared::FiniteText(Globals::PresMPa));
   Globals::K_liq_vap = Globals::WilsonDistribution(Globals::TempKelvin, Globals::PresMPa);
   const phase::SplitSums sums = SplitBulk(Globals::fraction, s, Globals::xgas, Globals::ygas, false);
   phase::DivideBySums(Globals::xgas, Globals::ygas, sums);

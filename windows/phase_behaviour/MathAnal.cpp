@@ -7,6 +7,7 @@
 #include "framework/BusyCursor.h"
 #include "numerics/Stability.h"
 #include "runtime/Runtime.h"
+#include "windows/shared/FiniteNumber.h"
 
 namespace {
 
@@ -32,6 +33,8 @@ constexpr std::array<const char*, 4> kHeadings = {"Molar Volume", "Temp. Spinoda
                                                   "Zero Funktion"};
 constexpr int kRows = 250;
 constexpr int kVolumeStep = 2;  // cm3/mol
+// A cell without a value.
+constexpr const char* kNone = "-";
 
 }  // namespace
 
@@ -63,10 +66,11 @@ void MathAnal::calculate_Action() {
     // can leave the volumes below it.
     T = volume > pc.b ? stability::SpinodalTemperature(x, volume, starts) : 0.0;
     if (0 < T) {
-      list.AddRow({rt::Str(V), rt::Str(T), rt::Str(Globals::Pressure(x, T, volume)),
-                                rt::Str(stability::ZeroFunction(x, T, volume))});
+      list.AddRow({rt::Str(V), shared::FiniteText(T, kNone),
+                   shared::FiniteText(Globals::Pressure(x, T, volume), kNone),
+                   shared::FiniteText(stability::ZeroFunction(x, T, volume), kNone)});
     } else {
-      list.AddRow({rt::Str(V), "-", "-", "-"});
+      list.AddRow({rt::Str(V), kNone, kNone, kNone});
     }
     busy.Poll();
   }

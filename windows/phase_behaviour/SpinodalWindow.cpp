@@ -6,6 +6,7 @@
 #include "numerics/Stability.h"
 #include "resources/Pictures.h"
 #include "runtime/Runtime.h"
+#include "windows/shared/FiniteNumber.h"
 
 namespace {
 
@@ -17,6 +18,9 @@ const fw::WindowSpec kWindow = {
     .height = 510};
 
 constexpr const char* kFrame = "RoundRectangle1";
+// The failure texts of the temperature and of the pressure, as they stand.
+constexpr const char* kNoTemperature = "no soluton";
+constexpr const char* kNoPressure = "no solution";
 
 const fw::ControlSpec kAboveSwitch[] = {
     // kind, name, text, left, top, width, height, text size, flags, parent, font, group
@@ -71,12 +75,12 @@ void SpinodalWindow::calculate_Action() {
       valid ? stability::SpinodalTemperature(Globals::fraction, V, stability::kSpinodalStarts) : 0.0;
   unit_.SelectKelvin();
   if (0 < Globals::TempKelvin) {
-    staticText("ResultT").SetText(rt::Str(Globals::TempKelvin));
+    staticText("ResultT").SetText(shared::FiniteText(Globals::TempKelvin, kNoTemperature));
     Globals::PresMPa = Globals::Pressure(Globals::fraction, Globals::TempKelvin, V);
-    staticText("ResultP").SetText(rt::Str(Globals::PresMPa));
+    staticText("ResultP").SetText(shared::FiniteText(Globals::PresMPa, kNoPressure));
   } else {
-    staticText("ResultT").SetText("no soluton");
-    staticText("ResultP").SetText("no solution");
+    staticText("ResultT").SetText(kNoTemperature);
+    staticText("ResultP").SetText(kNoPressure);
   }
 }
 

@@ -66,16 +66,31 @@ std::string RootText(double real, double imaginary) {
 }
 
 SolutionChooser::SolutionChooser(fw::Window& window, const TemperatureSwitch& unit,
-                                 Evaluate evaluate)
-    : window_(window), unit_(unit), evaluate_(std::move(evaluate)) {
+                                 Evaluate evaluate, Step emptyResults)
+    : window_(window), unit_(unit), evaluate_(std::move(evaluate)), emptyResults_(std::move(emptyResults)) {
   for (int k = 0; k < 3; ++k) window_.onAction(kChoices[k], [this, k] { Choice_Action(k); });
+  window_.ReturnRuns([this] { Return_Action(); }, {kChoices[0], kChoices[1], kChoices[2], "Kelvin", "Celsius"});
 }
 
 double SolutionChooser::Root(int k) { return Globals::MolarVolumes[k]; }
 
 void SolutionChooser::Choice_Action(int k) {
   if (!window_.radioButton(kChoices[k]).Value()) return;
+  if (rootless_[k]) {
+    emptyResults_();
+    return;
+  }
   evaluate_(k);
+}
+
+void SolutionChooser::Return_Action() {
+  for (int k = 0; k < 3; ++k) {
+    if (window_.radioButton(kChoices[k]).Value()) {
+      Choice_Action(k);
+      return;
+    }
+  }
+  window_.PressDefaultButton();
 }
 
 void SolutionChooser::ListRoots(const Step& beforeRadiosOff, const Step& afterRadiosOff) {
@@ -95,17 +110,20 @@ void SolutionChooser::ListRoots(const Step& beforeRadiosOff, const Step& afterRa
   for (int k = 0; k < 3; ++k) {
     if (!entered) {
       window_.staticText(kTexts[k]).SetText("");
+      rootless_[k] = true;
       continue;
     }
     const std::string text = RootText(roots[0][k], roots[1][k]);
     window_.staticText(kTexts[k]).SetText(text);
     Globals::MolarVolumes[k] = !text.empty() && roots[1][k] == 0.0 ? roots[0][k] : 0.0;
+    rootless_[k] = text.empty();
   }
 }
 
 void SolutionChooser::ClearRoots() {
   for (const char* text : kTexts) window_.staticText(text).SetText("");
   for (const char* choice : kChoices) window_.radioButton(choice).SetValue(false);
+  rootless_.fill(false);
 }
 
 }  // namespace shared

@@ -57,7 +57,18 @@ class SolutionChooser {
 
   // Binds the actions of `Choice0` to `Choice2`. The temperature is read
   // through `unit` from `dataEntry1`, the pressure from `dataEntry`.
-  SolutionChooser(fw::Window& window, const TemperatureSwitch& unit, Evaluate evaluate);
+  // `emptyResults` empties what the window shows for a root.
+  //
+  // The radio of a row that this window's last listing left without a root
+  // (a refused listing, or a root with no text) shows nothing: it empties
+  // the results. Before any listing and after "clear" every radio evaluates
+  // the root stored in the shared state, whichever window stored it.
+  //
+  // Return on a root radio or on the unit switch keeps the chosen root: it
+  // evaluates that root again; with no root chosen it presses the window's
+  // default button. A window whose steps differ says so after building the
+  // chooser (fw::Window::ReturnPresses).
+  SolutionChooser(fw::Window& window, const TemperatureSwitch& unit, Evaluate evaluate, Step emptyResults);
 
   // The root listing: Globals::TempKelvin and Globals::PresMPa from the
   // entries, the roots of the cubic, `beforeRadiosOff` (windows that empty
@@ -72,7 +83,7 @@ class SolutionChooser {
   void ListRoots(const Step& beforeRadiosOff = {}, const Step& afterRadiosOff = {});
 
   // "clear": the root texts emptied, then the root radios off. The shared
-  // state stays.
+  // state stays, and the radios evaluate it again.
   void ClearRoots();
 
   // The stored molar volume of root k (cm3/mol), 0 for a complex root.
@@ -80,10 +91,13 @@ class SolutionChooser {
 
  private:
   void Choice_Action(int k);
+  void Return_Action();
 
   fw::Window& window_;
   const TemperatureSwitch& unit_;
   Evaluate evaluate_;
+  Step emptyResults_;
+  std::array<bool, 3> rootless_{};  // rows this window listed without a root
 };
 
 }  // namespace shared

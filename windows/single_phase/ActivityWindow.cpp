@@ -82,8 +82,9 @@ ActivityWindow::ActivityWindow() : fw::Window(kWindow, kLayout) {
   for (int state = 0; state < 3; ++state)
     onAction(kStandards[state], [this, state] { StandardChoice_Action(state); });
   // Both buttons are default buttons; Return presses the one of the step
-  // the user is in: the pressure and temperature lead to the roots, the
-  // chosen root and the standard state to the activities.
+  // the user is in, in place of the chooser's own Return: the pressure and
+  // temperature lead to the roots, the chosen root and the standard state to
+  // the activities.
   ReturnPresses("calculate", {"dataEntry", "dataEntry1", "Kelvin", "Celsius"});
   ReturnPresses("PushButton1", {"Choice0", "Choice1", "Choice2", "GroupBox4", "GroupBox3"});
 }

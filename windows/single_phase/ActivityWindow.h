@@ -36,6 +36,9 @@ class ActivityWindow : public fw::Window {
   void IdealGasActivities(const Globals::GasTable& mixture, double reference);
 
   shared::TemperatureSwitch unit_{*this, shared::TemperatureSwitch::Variant::Input};
-  shared::SolutionChooser chooser_{*this, unit_, [this](int k) { Choice_Action(k); }};
+  // A radio without a root empties `Result`; the list is the last
+  // "continue"'s, as with any root chosen.
+  shared::SolutionChooser chooser_{*this, unit_, [this](int k) { Choice_Action(k); },
+                                   [this] { staticText("Result").SetText(""); }};
   shared::ScrollingPanel panel_{*this};
 };

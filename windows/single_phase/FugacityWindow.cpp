@@ -58,6 +58,10 @@ void FugacityWindow::Event_Activate() {
 
 void FugacityWindow::calculate_Action() {
   chooser_.ListRoots();
+  ClearResults();
+}
+
+void FugacityWindow::ClearResults() {
   staticText("Result").SetText("");
   listBox("ListBox1").DeleteAllRows();
 }
@@ -83,6 +87,5 @@ void FugacityWindow::Clear_Action() {
   editField("dataEntry").SetText("");
   editField("dataEntry1").SetText("");
   chooser_.ClearRoots();
-  staticText("Result").SetText("");
-  listBox("ListBox1").DeleteAllRows();
+  ClearResults();
 }

@@ -19,7 +19,9 @@ class FugacityWindow : public fw::Window {
  private:
   // The radio of root k: its molar volume and the list of fugacities.
   void Choice_Action(int k);
+  // `Result` and the list emptied; the headings stay.
+  void ClearResults();
 
   shared::TemperatureSwitch unit_{*this, shared::TemperatureSwitch::Variant::Input};
-  shared::SolutionChooser chooser_{*this, unit_, [this](int k) { Choice_Action(k); }};
+  shared::SolutionChooser chooser_{*this, unit_, [this](int k) { Choice_Action(k); }, [this] { ClearResults(); }};
 };

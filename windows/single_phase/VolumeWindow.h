@@ -22,5 +22,5 @@ class VolumeWindow : public fw::Window {
   void ClearResults();
 
   shared::TemperatureSwitch unit_{*this, shared::TemperatureSwitch::Variant::Input};
-  shared::SolutionChooser chooser_{*this, unit_, [this](int k) { Choice_Action(k); }};
+  shared::SolutionChooser chooser_{*this, unit_, [this](int k) { Choice_Action(k); }, [this] { ClearResults(); }};
 };

@@ -201,10 +201,17 @@ TEST_F(CriticalPointWindowTest, ElevenGasEquimolarFluidShowsTheHotterOfItsTwoCri
   ExpectCriticalPoint(window);
 }
 
+// Without a gas a = b = 0: the pseudo-critical volume 3b and the pressure
+// at V <= b are 0, the temperature 8a/(27bR) = 0/0 is none and is left
+// empty.
 TEST_F(CriticalPointWindowTest, FluidWithoutGasShowsNoSolution) {
   SetFluid({});
   auto& window = Calculate();
   EXPECT_EQ(TextOf(window, "ResultPseudoV"), "0");
+  EXPECT_EQ(TextOf(window, "ResultPseudoT"), "");
+  EXPECT_EQ(TextOf(window, "ResultPseudoP"), "0");
+  EXPECT_EQ(Shown(window, "dataEntry1"), "0");
+  EXPECT_EQ(Shown(window, "dataEntry2"), "0");
   ExpectNoSolution(window);
 }
 
