@@ -19,8 +19,24 @@ QString FormIn(const NumberText& text, const QFont& font, const TextFits& fits, 
 }
 
 QString FormShown(const NumberText& text, const QFont& font, const TextFits& fits, const QString& form, bool fitted) {
-  if (fitted || text.IsNumber()) return form;
+  if (fitted) return form;
+  if (text.IsNumber()) return Elided(text.Full(), font, fits);
   return text.Fitting([&](const QString& candidate) { return fits(font, candidate); });
+}
+
+QString Elided(const QString& text, const QFont& font, const TextFits& fits) {
+  const QChar ellipsis(0x2026);
+  // The longest start that fits with the ellipsis: the width grows with the
+  // characters kept.
+  qsizetype fitting = 0, tooLong = text.size();
+  while (tooLong - fitting > 1) {
+    const qsizetype middle = fitting + (tooLong - fitting) / 2;
+    if (fits(font, text.left(middle) + ellipsis))
+      fitting = middle;
+    else
+      tooLong = middle;
+  }
+  return text.left(fitting) + ellipsis;
 }
 
 qreal Advance(const QFont& font, const QString& text) { return QFontMetricsF(font).horizontalAdvance(text); }

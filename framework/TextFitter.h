@@ -50,8 +50,13 @@ QString FormIn(const NumberText& text, const QFont& font, const TextFits& fits, 
 
 // The form shown in the face a fitter chose, given the form FormIn found
 // there: a caption too wide even in the narrowest face has its numbers
-// rounded.
+// rounded; a number whose shortest rounding is too wide is shown as written,
+// cut with an ellipsis, since no part of a rounding cut off reads as its value.
 QString FormShown(const NumberText& text, const QFont& font, const TextFits& fits, const QString& form, bool fitted);
+
+// The longest start of the text that fits with an ellipsis after it; the
+// ellipsis alone when none does.
+QString Elided(const QString& text, const QFont& font, const TextFits& fits);
 
 // Widths to the fraction of a pixel, as text is laid out when drawn.
 qreal Advance(const QFont& font, const QString& text);
