@@ -31,14 +31,22 @@ void EditField::SetText(const std::string& text) {
     FireTextChange();  // Qt reports only real changes; the program relies on every set
   else
     setText(next);
-  // A number too long for the field shows its leading digits, unless the
-  // user is typing there.
-  if (!hasFocus()) setCursorPosition(0);
+  // A number too long for the field shows its leading digits, unless its
+  // own change handler rewrote it while the user was typing there.
+  if (!inHandler_) ShowStart();
 }
 
+void EditField::ShowStart() { setCursorPosition(0); }
+
 void EditField::focusOutEvent(QFocusEvent* event) {
-  if (event->reason() != Qt::MenuBarFocusReason || !hasSelectedText()) {
+  const Qt::FocusReason reason = event->reason();
+  if (reason != Qt::MenuBarFocusReason || !hasSelectedText()) {
     QLineEdit::focusOutEvent(event);
+    // Left for good, the field shows its leading digits again. A menu or a
+    // window in front takes the focus only for a while: the cursor stays
+    // where the user left it.
+    if (reason != Qt::MenuBarFocusReason && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+      ShowStart();
     return;
   }
   const int start = selectionStart();

@@ -26,7 +26,9 @@ class EditField : public QLineEdit, public Control {
  public:
   EditField(QWidget* parent, const std::string& name);
   std::string Text() const;
-  // Fires the change event, also when the text does not change.
+  // Fires the change event, also when the text does not change. The field
+  // then shows the text from its first character, as it does whenever the
+  // focus leaves it.
   void SetText(const std::string& text);
   // Change event: on every change by typing, editing commands or code; not
   // again from inside its own handler (a handler may rewrite its field).
@@ -38,6 +40,8 @@ class EditField : public QLineEdit, public Control {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  // Scrolls the text back to its first character (the cursor before it).
+  void ShowStart();
   void FireTextChange();
   Handler textChange_;
   bool inHandler_ = false;
