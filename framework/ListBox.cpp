@@ -1,8 +1,10 @@
 #include "framework/ListBox.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpression>
@@ -303,6 +305,20 @@ void ListBox::EditCell(int row, int column) {
   if (!CellEditable(row, column)) return;
   setCurrentCell(row, column);
   edit(model()->index(row, column));
+}
+
+bool ListBox::HasSelectedCell() const {
+  const QModelIndex current = currentIndex();
+  return current.isValid() && selectionModel()->isSelected(current);
+}
+
+void ListBox::Copy() const {
+  if (HasSelectedCell()) QApplication::clipboard()->setText(currentItem() ? currentItem()->text() : QString());
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+  // The view's own copy takes the current cell also when nothing is selected.
+  if (!detail::TakeCopyKey(event, [this] { Copy(); })) QTableWidget::keyPressEvent(event);
 }
 
 void ListBox::UserEditedCell(int row, int column, const QString& text) {

@@ -56,12 +56,19 @@ class ListBox : public QTableWidget, public Control {
   // Opens the in-place editor on an editable cell.
   void EditCell(int row, int column);
 
+  // The cell the user chose: the current cell, when its row is selected.
+  bool HasSelectedCell() const;
+  // Puts the full text of the chosen cell on the clipboard, if there is one;
+  // Ctrl+C does the same as the Edit menu's Copy.
+  void Copy() const;
+
   void SetCellClickHandler(CellHandler handler) { cellClick_ = std::move(handler); }
   // Runs after every change the user makes in the in-place editor, with the
   // cell already holding the new text; never for the program's own writes.
   void SetCellTextChangeHandler(CellHandler handler) { cellTextChange_ = std::move(handler); }
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool viewportEvent(QEvent* event) override;
   void changeEvent(QEvent* event) override;

@@ -96,12 +96,7 @@ bool StaticText::event(QEvent* event) {
 }
 
 void StaticText::keyPressEvent(QKeyEvent* event) {
-  if (event->matches(QKeySequence::Copy)) {
-    Copy();
-    event->accept();
-    return;
-  }
-  QLabel::keyPressEvent(event);
+  if (!detail::TakeCopyKey(event, [this] { Copy(); })) QLabel::keyPressEvent(event);
 }
 
 // A shortened text is selected as a whole, as it is copied.
