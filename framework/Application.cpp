@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
@@ -64,8 +65,8 @@ bool KeepsTheEditTarget(QWidget* now) {
   return !now || qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now);
 }
 
-// The field or selectable label the edit commands act on: the one that has
-// the focus, or had it before a menu took it, in the active window.
+// The field, selectable label or list the edit commands act on: the one that
+// has the focus, or had it before a menu took it, in the active window.
 QWidget* EditTarget() {
   QWidget* target = watched.data();
   return target && target->isVisible() && target->isActiveWindow() ? target : nullptr;
@@ -94,6 +95,9 @@ bool Applies(EditCommand command, const StaticText& label) {
 bool Applies(EditCommand command, const QWidget* target) {
   if (const auto* field = qobject_cast<const QLineEdit*>(target)) return Applies(command, *field);
   if (const auto* label = dynamic_cast<const StaticText*>(target)) return Applies(command, *label);
+  // A list's cells are only read, one chosen cell at a time.
+  if (const auto* list = dynamic_cast<const ListBox*>(target))
+    return command == EditCommand::Copy && list->HasSelectedCell();
   return false;
 }
 
@@ -101,6 +105,10 @@ void Perform(EditCommand command, QWidget& target) {
   if (auto* label = dynamic_cast<StaticText*>(&target)) {
     if (command == EditCommand::Copy) label->Copy();
     if (command == EditCommand::SelectAll) label->SelectAll();
+    return;
+  }
+  if (auto* list = dynamic_cast<ListBox*>(&target)) {
+    if (command == EditCommand::Copy) list->Copy();
     return;
   }
   auto* field = qobject_cast<QLineEdit*>(&target);
@@ -230,6 +238,11 @@ void Application::Watch(QWidget* target) {
     watched = label;
     if (!labelWatch) labelWatch = new LabelWatch(this);
     label->installEventFilter(labelWatch);
+  } else if (auto* list = dynamic_cast<ListBox*>(target)) {
+    watched = list;
+    QItemSelectionModel* selection = list->selectionModel();
+    watchedConnections[0] = connect(selection, &QItemSelectionModel::selectionChanged, this, update);
+    watchedConnections[1] = connect(selection, &QItemSelectionModel::currentChanged, this, update);
   }
 }
 

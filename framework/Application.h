@@ -18,9 +18,9 @@ namespace fw {
 // An entry of the menu bar model: a menu (an item with children), a plain
 // item, the quit item, or a separator (text "-"). The items named EditUndo,
 // EditCut, EditCopy, EditPaste, EditClear and EditSelectAll carry the
-// framework's edit commands on the focused text field (the one that had the
-// focus when a menu opened from the keyboard took it); the quit item ends
-// the event loop.
+// framework's edit commands on the focused text field, label or list (the
+// one that had the focus when a menu opened from the keyboard took it); the
+// quit item ends the event loop.
 class MenuItem {
  public:
   enum class Type { Plain, Quit };
@@ -85,14 +85,14 @@ class Application : public QApplication {
   void Quit();
 
   // Enables each edit command whose effect applies to the focused field (or
-  // selectable label) of the active window.
+  // selectable label, or list) of the active window.
   void UpdateEditCommands();
   // Runs the edit command of an item name (EditCut ...) on that field.
   void RunEditCommand(std::string_view itemName);
 
  private:
-  // Makes a field or selectable label that took the focus the target of the
-  // edit commands; anything else leaves none.
+  // Makes a field, selectable label or list that took the focus the target
+  // of the edit commands; anything else leaves none.
   void Watch(QWidget* target);
 
   fw::MenuBar* menuBar_ = nullptr;

@@ -1,157 +1,34 @@
 #pragma once
-// The controls of a window. Each is a thin Qt widget with the operations the
-// windows read and write, named as the windows use them. Events are plain
-// callbacks; the window runs every one through its error guard.
+// The controls of a window: the simple ones here, the label and the list box
+// in headers of their own, all reached through this one.
 
-#include <QFrame>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTableWidget>
 #include <QWidget>
-#include <cstddef>
-#include <functional>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "framework/Control.h"
 #include "framework/Layout.h"
-#include "framework/NumberText.h"
+#include "framework/ListBox.h"
+#include "framework/StaticText.h"
+#include "framework/TextFitter.h"
 
 namespace fw {
 
-class Window;
 class RadioGroup;
-class CellEditorDelegate;
-
-// What every control has: a name, a place and size in window coordinates,
-// visibility, enabled state and redraw.
-class Control {
- public:
-  virtual ~Control() = default;
-  Control(const Control&) = delete;
-  Control& operator=(const Control&) = delete;
-
-  const std::string& Name() const { return name_; }
-  Kind GetKind() const { return kind_; }
-  QWidget& Widget() { return widget_; }
-  const QWidget& Widget() const { return widget_; }
-
-  // Left and Top are in the window's client coordinates, wherever the
-  // control's container is; setting them moves the control (and, for a
-  // container, everything on it).
-  int Left() const;
-  int Top() const;
-  int Width() const;
-  int Height() const;
-  void SetLeft(int left);
-  void SetTop(int top);
-  void SetWidth(int width);
-  void SetHeight(int height);
-
-  bool Visible() const;  // the control's own visibility flag
-  void SetVisible(bool visible);
-  bool Enabled() const;
-  void SetEnabled(bool enabled);
-  // Redraws the control now; with erase, its background is painted afresh.
-  void Refresh(bool eraseBackground = true);
-
- protected:
-  Control(QWidget& widget, Kind kind, std::string name);
-
- private:
-  friend class Window;
-  QPoint ParentOrigin() const;  // the parent's top-left in client coordinates
-
-  QWidget& widget_;
-  QWidget* client_ = nullptr;  // the window's client area, set by the window
-  Kind kind_;
-  std::string name_;
-};
-
-using Handler = std::function<void()>;
-using CellHandler = std::function<void(int row, int column)>;
-
-// Layouts are drawn in pixels for a narrower face than many desktops use by
-// default: a caption that does not fit its box is drawn condensed, down to
-// three quarters of its width, instead of being cut off.
-class TextFitter : public QObject {
- public:
-  using Fits = std::function<bool(const QFont&)>;
-  // Watches the widget's font changes (a font set from outside is the designed
-  // one) and resizes, refitting after each; `refitted` runs after every refit.
-  TextFitter(QWidget& widget, Fits fits, std::function<void()> refitted = {});
-  // Sets the widest stretch of the designed font for which the text fits.
-  void Refit();
-  // The designed font at the widest stretch, down to three quarters, for
-  // which `fits` holds; the narrowest when it holds for none. `fits` is
-  // tried widest first and last on the font returned.
-  static QFont Widest(QFont designed, const Fits& fits);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  QWidget& widget_;
-  Fits fits_;
-  std::function<void()> refitted_;
-  QFont designed_;
-  bool fitting_ = false;
-};
-
-// A text too long for its box is shown shortened, its full text in its
-// tooltip; Text() is always the full text. A number (or a complex pair "a and
-// b·i") is rounded to as many significant digits as fit, in the designed face
-// where the shortest rounding fits, else condensed; any other text is
-// condensed first and its numbers rounded only when even that is too wide.
-// A label that shows a number, or a shortened text, takes the mouse: its
-// tooltip shows, and its text can be selected and copied (Ctrl+C, or the
-// Edit menu's Copy); other labels let clicks through to what lies below.
-class StaticText : public QLabel, public Control {
- public:
-  StaticText(QWidget* parent, const std::string& name);
-  std::string Text() const { return text_; }
-  // Carriage returns and line feeds both break lines.
-  void SetText(const std::string& text);
-
-  bool Selectable() const { return textInteractionFlags() & Qt::TextSelectableByMouse; }
-  void SelectAll();
-  // Puts the selection on the clipboard: the full text when the text shown
-  // is shortened, however much of it is selected.
-  void Copy() const;
-
- protected:
-  bool event(QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-
- private:
-  bool Fits(const QFont& font, const QString& text) const;
-  std::function<bool(const QFont&, const QString&)> Measure() const {
-    return [this](const QFont& font, const QString& text) { return Fits(font, text); };
-  }
-  bool CanShowIn(const QFont& font);
-  void ShowFitted();
-  // Not shown whole: a number rounded to fit, or a wrapped text that needs
-  // more lines than its box holds even in the narrowest face.
-  bool Shortened() const { return text() != numbers_.Full() || (wordWrap() && !formFits_); }
-  std::string text_;
-  NumberText numbers_{QString()};  // the text with its line breaks as shown
-  QString form_;                   // the form for the face the fitter tried last
-  bool formFits_ = false;
-  TextFitter fitter_;
-};
 
 // A single-line field without a length limit.
 class EditField : public QLineEdit, public Control {
  public:
   EditField(QWidget* parent, const std::string& name);
   std::string Text() const;
-  // Fires the change event, also when the text does not change.
+  // Fires the change event, also when the text does not change. The field
+  // then shows the text from its first character, as it does whenever the
+  // focus leaves it.
   void SetText(const std::string& text);
   // Change event: on every change by typing, editing commands or code; not
   // again from inside its own handler (a handler may rewrite its field).
@@ -163,6 +40,8 @@ class EditField : public QLineEdit, public Control {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  // Scrolls the text back to its first character (the cursor before it).
+  void ShowStart();
   void FireTextChange();
   Handler textChange_;
   bool inHandler_ = false;
@@ -293,76 +172,6 @@ class ImageWell : public PictureControl {
   ImageWell(QWidget* parent, const std::string& name);
   PicturePtr Image() const { return CurrentPicture(); }
   void SetImage(PicturePtr picture) { SetCurrentPicture(std::move(picture)); }
-};
-
-class ListBox : public QTableWidget, public Control {
- public:
-  ListBox(QWidget* parent, const std::string& name);
-
-  int ColumnCount() const { return columnCount(); }
-  // New columns start with empty headings.
-  void SetColumnCount(int count);
-  // Widths in percent of the list's inner width: "50%, 50%" or "40% 60%";
-  // plain numbers are pixels. The last column takes what is left.
-  void SetColumnWidths(const std::string& widths);
-  void SetHeadingVisible(bool visible);
-  std::string Heading(int column) const;
-  void SetHeading(int column, const std::string& text);
-  void SetGridVertical(bool on);
-  bool GridVertical() const { return gridVertical_; }
-  void SetScrollBarsAllowed(bool allowed);
-
-  int RowCount() const { return rowCount(); }
-  // Adds a row with the text in column 0; it becomes the last index.
-  void AddRow(const std::string& text);
-  // Adds a row with its cells' texts, from column 0 on; it becomes the last
-  // index. Columns beyond the texts stay without a cell; more texts than
-  // columns throw std::out_of_range and add nothing.
-  void AddRow(std::initializer_list<std::string> cells);
-  // Adds the rows, each as AddRow adds it, the table grown once for all of
-  // them; the last becomes the last index.
-  void AddRows(const std::vector<std::vector<std::string>>& rows);
-  void DeleteAllRows();
-  int LastIndex() const { return lastIndex_; }  // -1 when no row was added
-
-  // Cells outside the rows and columns throw std::out_of_range.
-  std::string Cell(int row, int column) const;
-  // The cell as drawn, shortened as a label is to the room the style leaves
-  // for text in the cell (its tooltip shows it whole); Cell() stays the full
-  // text.
-  std::string ShownCell(int row, int column) const;
-  void SetCell(int row, int column, const std::string& text);  // no event
-  bool CellEditable(int row, int column) const;
-  void SetCellEditable(int row, int column, bool editable = true);
-  // Opens the in-place editor on an editable cell.
-  void EditCell(int row, int column);
-
-  void SetCellClickHandler(CellHandler handler) { cellClick_ = std::move(handler); }
-  // Runs after every change the user makes in the in-place editor, with the
-  // cell already holding the new text; never for the program's own writes.
-  void SetCellTextChangeHandler(CellHandler handler) { cellTextChange_ = std::move(handler); }
-
- protected:
-  void resizeEvent(QResizeEvent* event) override;
-  bool viewportEvent(QEvent* event) override;
-  void changeEvent(QEvent* event) override;
-
- private:
-  friend class CellEditorDelegate;
-  void CheckCell(int row, int column) const;
-  // A row of `count` cells fits the columns, or std::out_of_range.
-  void CheckColumns(std::size_t count) const;
-  // A new cell in a row that has none there yet.
-  void NewCell(int row, int column, const std::string& text);
-  void FitColumns();
-  void UserEditedCell(int row, int column, const QString& text);
-
-  CellEditorDelegate* delegate_ = nullptr;
-  std::vector<double> widthSpecs_;  // > 0 percent, < 0 minus pixels
-  int lastIndex_ = -1;
-  bool gridVertical_ = false;
-  CellHandler cellClick_;
-  CellHandler cellTextChange_;
 };
 
 class ScrollBar : public QScrollBar, public Control {

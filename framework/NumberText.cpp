@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace fw {
 
@@ -22,9 +23,25 @@ const QRegularExpression& WholeNumberPattern() {
   return pattern;
 }
 
+// The longest exponent counted exactly: with the digits before the point
+// added, the order still fits 64 bits.
+constexpr qsizetype kLongestExponent = 18;
+
+// The written exponent ("-0012"; empty for none) as a number, or none when it
+// has more digits than can be counted exactly.
+std::optional<qint64> ExponentOf(const QString& written) {
+  qsizetype first = written.startsWith(QChar('-')) || written.startsWith(QChar('+')) ? 1 : 0;
+  const bool negative = first == 1 && written[0] == QChar('-');
+  while (first < written.size() && written[first] == QChar('0')) ++first;
+  const QString digits = written.mid(first);
+  if (digits.size() > kLongestExponent) return std::nullopt;
+  const qint64 magnitude = digits.isEmpty() ? 0 : digits.toLongLong();
+  return negative ? -magnitude : magnitude;
+}
+
 // The exponent as printf writes it: a sign and at least two digits.
-QString ExponentText(QChar mark, int order) {
-  return QString(mark) + QChar(order < 0 ? '-' : '+') + QStringLiteral("%1").arg(std::abs(order), 2, 10, QChar('0'));
+QString ExponentText(QChar mark, qint64 order) {
+  return QString(mark) + QChar(order < 0 ? '-' : '+') + QStringLiteral("%1").arg(order < 0 ? -order : order, 2, 10, QChar('0'));
 }
 
 }  // namespace
@@ -42,10 +59,12 @@ NumberText::NumberText(const QString& text) : full_(text) {
       ++number.leadingZeros;
     const qsizetype significant = number.digits.size() - number.leadingZeros;
     if (significant <= 1) continue;  // nothing to round
+    // A number with an exponent too long to count exactly is shown as
+    // written: a rounding of it would carry some other exponent.
+    const std::optional<qint64> exponent = ExponentOf(match.captured(4));
+    if (!exponent) continue;
     number.exponentMark = match.capturedLength(3) ? match.captured(3)[0] : QChar();
-    // Exponents beyond a Double's range are shown as written.
-    const int exponent = std::clamp(match.captured(4).toInt(), -9999, 9999);
-    number.order = int(match.capturedLength(1) - number.leadingZeros - 1) + exponent;
+    number.order = qint64(match.capturedLength(1) - number.leadingZeros - 1) + *exponent;
     numbers_.push_back(number);
     mostDigits_ = std::max(mostDigits_, int(significant));
   }
@@ -64,7 +83,7 @@ QString NumberText::Rounded(int digits) const {
 QString NumberText::RoundedNumber(const Number& number, int digits) const {
   QString kept = number.digits.mid(number.leadingZeros);
   if (kept.size() <= digits) return full_.mid(number.start, number.length);
-  int order = number.order;
+  qint64 order = number.order;
   const bool up = kept[digits] >= QChar('5');
   kept.truncate(digits);
   if (up) {

@@ -18,7 +18,9 @@ class NumberText {
   // The text with each of its numbers that has more than `digits`
   // significant digits rounded to `digits` (halves away from zero). A number
   // keeps its sign, its notation where that can hold the digits (else it
-  // takes an exponent: "2.02e+10") and the text around it.
+  // takes an exponent: "2.02e+10") and the text around it; its exponent is
+  // the exact one, however large. A number whose exponent has more digits
+  // than can be counted exactly stays as written.
   QString Rounded(int digits) const;
   // The first of the text itself and its roundings to fewer and fewer digits
   // (down to one) for which `fits` holds; else the rounding to one digit.
@@ -29,7 +31,7 @@ class NumberText {
   struct Number {
     qsizetype start, length;
     QString digits;      // all digits, integer part and fraction
-    int order;           // the power of ten of the first significant digit
+    qint64 order;        // the power of ten of the first significant digit
     QChar exponentMark;  // null without an exponent
     qsizetype leadingZeros;
   };

@@ -16,6 +16,7 @@
 #include "framework/Application.h"
 #include "framework/ErrorReport.h"
 #include "framework/Picture.h"
+#include "framework/Placement.h"
 
 namespace fw {
 
@@ -119,6 +120,20 @@ std::vector<std::string> SplitTabs(const std::string& text) {
   return parts;
 }
 
+// The frame the window system draws round a window, as it drew it round one
+// shown before; none before the first is shown, or where it draws none.
+QMargins KnownFrame() {
+  for (const Window* open : OpenList()) {
+    if (!open->isVisible()) continue;
+    const QRect outer = open->frameGeometry();
+    const QRect inner = open->geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    if (!frame.isNull()) return frame;
+  }
+  return {};
+}
+
 // Every window and its controls draw with one palette: the application's
 // with a white background, registered for the class fw::Window. The style
 // caches what it draws (list headings, buttons, scroll bars) under the
@@ -180,12 +195,28 @@ void Window::ApplyWindowSpec() {
   layout()->activate();
   resize(spec_.width, spec_.height + menuHeight);
   client_->resize(spec_.width, spec_.height);
-  if (spec_.placement == Placement::Centred) {
-    if (QScreen* screen = QApplication::primaryScreen()) {
-      const QRect area = screen->availableGeometry();
-      move(area.center() - QPoint(width() / 2, height() / 2));
-    }
-  }
+  PlaceOnScreen(menuHeight);
+}
+
+// Centred, or where the toolkit puts it when that is sure to be on the
+// screen: a window that fits the available area, which the window system
+// keeps there.
+void Window::PlaceOnScreen(int menuHeight) {
+  QScreen* screen = QApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QMargins frame = KnownFrame();
+  WindowPlace wanted{pos(), size()};
+  if (spec_.placement == Placement::Centred)
+    wanted.frameTopLeft = CentredIn(area, frame, size());
+  else if (FitsInside(area, frame, size()))
+    return;
+  const WindowPlace placed = PlaceInside(area, frame, wanted, minimumHeight());
+  move(placed.frameTopLeft);  // not yet shown: the corner of its frame
+  if (placed.size == size()) return;
+  resize(placed.size);
+  // The layout would size the client area only when the window shows.
+  client_->resize(placed.size.width(), placed.size.height() - menuHeight);
 }
 
 QWidget* Window::ContainerFor(const ControlSpec& spec, QPoint& origin) {

@@ -129,6 +129,9 @@ class Window : public QWidget {
 
  private:
   void ApplyWindowSpec();
+  // Opens the window inside the screen's available area, its title bar in
+  // reach: moved there, and no taller than the area where it can be resized.
+  void PlaceOnScreen(int menuHeight);
   void AddControl(const ControlSpec& spec);
   void ArrangeTabOrder();
   void PressButtonForReturn();

@@ -223,6 +223,48 @@ TEST_F(Menus, EditCopyOnAResultLabelCopiesItsFullNumber) {
   EXPECT_FALSE(Action("EditMenu", "EditCopy").isEnabled());
 }
 
+TEST_F(Menus, EditCopyAndControlCCopyTheChosenListCellAlike) {
+  const fw::ControlSpec layout[] = {
+      {fw::Kind::EditField, "Field", "", 10, 10, 150, 25, 16},
+      {.kind = fw::Kind::ListBox, .name = "ListBox1", .left = 10, .top = 50, .width = 180, .height = 80,
+       .textSize = 14, .columns = 2},
+  };
+  fw::Window window({.title = "Copy", .width = 200, .height = 140}, layout);
+  ui::Activate(window);
+  fw::ListBox& list = window.listBox("ListBox1");
+  const std::string full = "0.123456789012345678";
+  list.AddRow({"CO2", full});
+  list.AddRow({"CH4", "0.5"});
+  ASSERT_NE(list.ShownCell(0, 1), full) << "shown rounded";
+  const auto copied = [] { return QApplication::clipboard()->text().toStdString(); };
+  QAction& copy = Action("EditMenu", "EditCopy");
+
+  // Reached by Tab, the list has a current cell but none chosen: neither
+  // copies.
+  ui::WalkFocus(1, Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), &list);
+  QApplication::clipboard()->setText("before");
+  EXPECT_FALSE(copy.isEnabled());
+  QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(copied(), "before");
+
+  ui::ClickCell(list, 0, 1);
+  EXPECT_TRUE(copy.isEnabled());
+  for (const char* item : {"EditCut", "EditPaste", "EditClear", "EditUndo", "EditSelectAll"})
+    EXPECT_FALSE(Action("EditMenu", item).isEnabled()) << item << ": a list is only read";
+  copy.trigger();
+  EXPECT_EQ(copied(), full) << "the full text, as the tooltip shows it";
+  QApplication::clipboard()->setText("before");
+  QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(copied(), full);
+
+  ui::ClickCell(list, 1, 0);
+  QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(copied(), "CH4");
+  list.DeleteAllRows();
+  EXPECT_FALSE(copy.isEnabled()) << "nothing left to copy";
+}
+
 TEST_F(Menus, QuitEndsTheEventLoop) {
   fw::Window window({.title = "Quit", .width = 200, .height = 100}, kFieldLayout);
   window.Show();

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 
 #include "framework/TestSupport.h"
 #include "tests/framework/TestWindows.h"
@@ -59,6 +60,42 @@ TEST(EditFields, ALongNumberWrittenByTheProgramShowsItsLeadingDigits) {
   EXPECT_EQ(field.cursorPosition(), 0);
   ui::Type(field, "5");  // typing goes on where the user puts it
   EXPECT_EQ(field.Text(), "3.141775538396665");
+}
+
+// The left edge of the text drawn in a field: at or right of 0 when the field
+// shows its text from the first character, left of it when scrolled on.
+qreal DrawnStart(fw::EditField& field) {
+  qreal left = field.width();
+  for (const ui::DrawnText& run : ui::TextsDrawn(field)) left = std::min(left, run.box.left());
+  return left;
+}
+
+TEST(EditFields, AFieldTheFocusVisitedShowsItsFirstCharacterAgain) {
+  // Two first guesses filled by the program, too long for their fields.
+  const fw::ControlSpec layout[] = {{fw::Kind::EditField, "Guess1", "", 10, 10, 60, 25, 16},
+                                    {fw::Kind::EditField, "Guess2", "", 10, 40, 60, 25, 16},
+                                    {fw::Kind::PushButton, "calculate", "calculate", 10, 70, 80, 25}};
+  fw::Window window({.title = "Guesses", .width = 100, .height = 100}, layout);
+  ui::Activate(window);
+  fw::EditField& first = window.editField("Guess1");
+  fw::EditField& second = window.editField("Guess2");
+  ASSERT_EQ(QApplication::focusWidget(), &first) << "the window opens with the cursor in its first field";
+  first.SetText("3.14177553839666");
+  second.SetText("78.3435807700069");
+  EXPECT_GE(DrawnStart(first), 0) << "filled by the program with the focus in it";
+  EXPECT_GE(DrawnStart(second), 0);
+
+  ui::WalkFocus(1, Qt::Key_Tab);  // into the second guess, all of it selected
+  ASSERT_LT(DrawnStart(second), 0) << "the focus shows the end";
+  ui::WalkFocus(1, Qt::Key_Tab);  // and out of it, to the button
+  EXPECT_GE(DrawnStart(second), 0);
+  EXPECT_EQ(second.Text(), "78.3435807700069");
+
+  ui::Type(second, "5");  // the user types on where the cursor is put
+  EXPECT_EQ(second.Text(), "78.34358077000695");
+  ASSERT_LT(DrawnStart(second), 0);
+  window.pushButton("calculate").setFocus(Qt::MouseFocusReason);  // a click elsewhere
+  EXPECT_GE(DrawnStart(second), 0);
 }
 
 TEST(EditFields, AHandlerThatRewritesItsOwnFieldIsNotCalledAgainFromWithin) {

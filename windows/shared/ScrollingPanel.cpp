@@ -40,6 +40,8 @@ ScrollingPanel::ScrollingPanel(fw::Window& window)
   bar_.installEventFilter(this);
   for (fw::Control* control : window_.Controls())
     if (panel_.isAncestorOf(&control->Widget())) control->Widget().installEventFilter(this);
+  // The window may have opened shorter than designed, to fit the screen.
+  Event_Resizing();
 }
 
 void ScrollingPanel::ScrollBar1_ValueChanged() {

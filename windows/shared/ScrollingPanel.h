@@ -16,7 +16,8 @@ class ScrollingPanel : public QObject {
  public:
   // Binds `ScrollBar1`'s value-changed event and watches the mouse wheel and
   // the keyboard focus on the panel; the panel's height is that of
-  // `Rectangle1` as the layout made it.
+  // `Rectangle1` as the layout made it. The bar is fitted to the window's
+  // height as it opens, which may be less than designed on a small screen.
   explicit ScrollingPanel(fw::Window& window);
 
   // The layout table of a window on the panel: the panel, as wide as the
