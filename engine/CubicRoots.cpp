@@ -95,110 +95,108 @@ bool closedForm(double A, double B, double C, RootArray& r) {
 // ------------------------------------------------------------------------
 // The closed form shifts every root by -A/3. Where a root is small beside
 // A/3 (the liquid-like roots of a gas at low pressure, where A is about
-// -R T/P, and most complex pairs) or where the angle of the trigonometric
-// form is near 0 or pi, the closed form loses digits, up to all of them and
-// the count of real roots with them. Its roots are therefore checked
-// against the cubic itself. A root that satisfies the cubic to rounding
-// keeps its bits; the others are formed again: the real root of largest
-// magnitude, which the shift cannot cancel, polished by Newton steps; the
-// other two from the quadratic left by dividing it out, with coefficients
-// from Vieta's relations in a form that does not cancel, whose discriminant
-// decides whether they are real; every real root polished.
+// -R T/P, and most complex pairs), where the angle of the trigonometric
+// form is near 0 or pi, or where its terms overflow, the closed form loses
+// digits, up to all of them and the count of real roots with them. Its
+// roots are therefore kept only where the cubic itself proves them, in
+// Double arithmetic, and formed anew in extended precision where it does
+// not (further below).
+//
+// The proof rests on the residual. With rho the exact root nearest to y and
+// the other two roots each at least as far from y, |f(y)| = |y - rho|
+// |y - rho2| |y - rho3| gives for the distance d = |y - rho|: d |f'(rho)| <=
+// 4 |f(y)|, d^2 |f''(rho)| <= 8 |f(y)| and d^3 <= |f(y)|, for real and
+// complex roots alike. So a residual within rounding puts y within a few
+// rounding radii of an exact root, whatever the roots' conditioning; and
+// roots farther apart than the cube roots of their residuals have each an
+// exact root of their own, real where the proofs below say so.
 
 constexpr double kUnitRoundoff = 0x1p-53;
 // A residual within kRealRounding Scale is a root to rounding (see Cubic).
 constexpr double kRealRounding = 8 * kUnitRoundoff;
-constexpr int kMaxNewtonSteps = 16;
+// The exact residual of a root to rounding: the bound plus the rounding of
+// Horner's sum itself, at most 6u Scale.
+constexpr double kRealResidual = 14 * kUnitRoundoff;
+// The same for a complex root, whose Horner sum in complex arithmetic
+// rounds about twice as much, with Scale taken at |x| + |y| >= |z|.
+constexpr double kComplexRounding = 16 * kUnitRoundoff;
+constexpr double kComplexResidual = 28 * kUnitRoundoff;
 constexpr double kLargest = std::numeric_limits<double>::max();
 
 // y^3 + A y^2 + B y + C by Horner's rule. Scale(y), the same sum over the
 // magnitudes of the terms at |y|, bounds the rounding: the computed value
 // is within 6u Scale of the exact one (u the unit roundoff), and an exact
 // root rounded to the nearest Double leaves a residual of at most 1.5u
-// Scale. Rounding moves a simple root y by up to kRealRounding
-// Scale(y)/|f'(y)|, its rounding radius.
+// Scale.
 struct Cubic {
   double A, B, C;
 
   double Value(double y) const { return ((y + A) * y + B) * y + C; }
-  double Slope(double y) const { return (3 * y + 2 * A) * y + B; }
   double Scale(double y) const {
     const double m = std::fabs(y);
     return ((m + std::fabs(A)) * m + std::fabs(B)) * m + std::fabs(C);
   }
-  // The cubic in z = y/2^k, whose roots are those of this one divided by
-  // 2^k: a power of two keeps every bit where nothing overflows or
-  // underflows.
-  Cubic Scaled(int k) const { return {std::ldexp(A, -k), std::ldexp(B, -2 * k), std::ldexp(C, -3 * k)}; }
 };
-
-// The k that brings y to between 1 and 2 by 2^-k; 0 for 0.
-int exponentOf(double y) { return y != 0 && std::isfinite(y) ? std::ilogb(y) : 0; }
 
 // |value| <= bound for a finite bound.
 bool within(double value, double bound) { return std::fabs(value) <= bound && bound <= kLargest; }
 
 bool rootToRounding(const Cubic& f, double y) { return within(f.Value(y), kRealRounding * f.Scale(y)); }
 
-// The cubic in which a root of about y is evaluated: f itself, or where
-// its terms at y overflow, f scaled to the size of y, with y = unit z.
-struct ScaledCubic {
-  Cubic g;
-  double unit;
-};
-
-ScaledCubic scaledTo(const Cubic& f, double y) {
-  if (f.Scale(y) <= kLargest) return {f, 1.0};
-  const int k = exponentOf(y);
-  return {f.Scaled(k), std::ldexp(1.0, k)};
+// Roots a and b whose exact residuals are at most ra and rb lie near two
+// different exact roots: apart by more than twice the larger cube root of
+// the residuals, compared as cubes.
+bool apart(double a, double b, double ra, double rb) {
+  const double gap = std::fabs(b - a);
+  return (gap * gap) * gap > 8 * std::max(ra, rb);
 }
 
-// Newton steps on the cubic from y while they lower the residual.
-double polish(const Cubic& f, double y) {
-  const auto [g, unit] = scaledTo(f, y);
-  double z = y / unit;
-  double gz = g.Value(z);
-  for (int step = 0; step < kMaxNewtonSteps && gz != 0; ++step) {
-    const double next = z - gz / g.Slope(z);
-    const double gnext = g.Value(next);
-    if (!(std::fabs(gnext) < std::fabs(gz))) break;
-    z = next;
-    gz = gnext;
-  }
-  return z * unit;
+// Three real roots in the layout middle, smallest, largest, each a root to
+// rounding and each apart from its neighbours: then the cubic has three
+// real roots, one near each. (Were the exact root nearest to one of them
+// complex, its conjugate would lie as near, and the four roots near the
+// three would be one too many.)
+bool threeRealRootsProven(const Cubic& f, const RootArray& r) {
+  const double lo = r[0][1], mid = r[0][0], hi = r[0][2];
+  if (!(lo < mid && mid < hi)) return false;
+  if (!rootToRounding(f, lo) || !rootToRounding(f, mid) || !rootToRounding(f, hi)) return false;
+  const double rLo = kRealResidual * f.Scale(lo), rMid = kRealResidual * f.Scale(mid),
+               rHi = kRealResidual * f.Scale(hi);
+  return apart(lo, mid, rLo, rMid) && apart(mid, hi, rMid, rHi);
 }
 
-// Whether the closed form's real root `old` is the root `now` to rounding:
-// a root to rounding itself, within twice the rounding radius of `now`.
-bool sameRealRoot(const Cubic& f, double old, double now) {
-  const auto [g, unit] = scaledTo(f, now);
-  const double z = now / unit, zold = old / unit;
-  return rootToRounding(g, zold) && within((zold - z) * g.Slope(z), 2 * kRealRounding * g.Scale(z));
+// Whether x + iy, with the real root y1 to rounding, is a complex root to
+// rounding (squares compared; a square that overflows fails) whose
+// distance from the real axis proves the count: with |y|^3 beyond 8 times
+// both exact residuals, the exact root nearest to x + iy is not real, nor
+// is the one nearest to y1 complex, so the cubic has one real root and a
+// pair.
+bool pairRootProven(const Cubic& f, double y1, double x, double y) {
+  // f(z) = ((z + A) z + B) z + C in complex arithmetic.
+  const double w1r = x + f.A;
+  const double w2r = (w1r * x - y * y) + f.B, w2i = w1r * y + y * x;
+  const double valueR = (w2r * x - w2i * y) + f.C, valueI = w2r * y + w2i * x;
+  const double scale = f.Scale(std::fabs(x) + std::fabs(y));
+  const double bound = kComplexRounding * scale;
+  const double y3 = (y * y) * std::fabs(y);
+  return within(valueR * valueR + valueI * valueI, bound * bound) &&
+         y3 > 8 * std::max(kComplexResidual * scale, kRealResidual * f.Scale(y1));
 }
 
 // y^2 + c1 y + c0, what is left of the cubic when its real root y1 is
-// divided out, in the unit 2^k. c0 = -C/y1 is the product of the other two
-// roots; c1 = (c0 - B)/y1, minus their sum, errs by the rounding of the
-// smaller roots where A + y1 errs by that of y1; A + y1 serves where the
-// other two are the larger. Where the discriminant overflows, the quadratic
-// is formed in the cubic scaled to the size of y1.
+// divided out. c0 = -C/y1 is the product of the other two roots; c1 =
+// (c0 - B)/y1, minus their sum, errs by the rounding of the smaller roots
+// where A + y1 errs by that of y1; A + y1 serves where the other two are
+// the larger.
 struct Quadratic {
   double c1, c0, discriminant;
-  double unit;  // 2^k
 };
 
-Quadratic deflate(const Cubic& f, double y1, double unit) {
+Quadratic deflate(const Cubic& f, double y1) {
   const double inverse = 1 / y1;
   const double c0 = -f.C * inverse;
   const double c1 = y1 * y1 >= std::fabs(c0) ? (c0 - f.B) * inverse : f.A + y1;
-  return {c1, c0, c1 * c1 - 4 * c0, unit};
-}
-
-Quadratic deflateScaled(const Cubic& f, double y1) {
-  const Quadratic q = deflate(f, y1, 1.0);
-  if (std::isfinite(q.discriminant)) return q;
-  const int k = exponentOf(y1);
-  return deflate(f.Scaled(k), std::ldexp(y1, -k), std::ldexp(1.0, k));
+  return {c1, c0, c1 * c1 - 4 * c0};
 }
 
 // The complex roots re +- i im of a quadratic with a negative discriminant
@@ -206,108 +204,219 @@ Quadratic deflateScaled(const Cubic& f, double y1) {
 // it lies within 4u |z| of the new one, |z|^2 = c0: the real part where
 // (x - re)^2 <= 16u^2 c0, the imaginary part where |y^2 - im^2| <=
 // 8u |y| |z|, so that the square root is taken only for a new imaginary
-// part. The imaginary part at k = 1 keeps the closed form's sign, negative
-// where the closed form had none.
+// part. Both members of the pair take the same real part.
 void settlePair(const Quadratic& q, RootArray& r) {
-  const double unit2 = q.unit * q.unit;
-  const double bound2 = (16 * kUnitRoundoff * kUnitRoundoff) * (q.c0 * unit2);
-  const double re = (-q.c1 / 2) * q.unit + 0.0;
+  const double bound2 = (16 * kUnitRoundoff * kUnitRoundoff) * q.c0;
+  const double re = -q.c1 / 2 + 0.0;
   const double x = r[0][1], y = std::fabs(r[1][1]);
-  const double dx = x - re, dy2 = y * y + (q.discriminant / 4) * unit2;
-  const bool finite = bound2 <= kLargest;
-  if (!(finite && dx * dx <= bound2)) r[0][1] = r[0][2] = re;
-  if (finite && y != 0 && dy2 * dy2 <= 4 * (y * y) * bound2) return;
-  const double im = (std::sqrt(-q.discriminant) / 2) * q.unit;
+  const double dx = x - re, dy2 = y * y + q.discriminant / 4;
+  if (!(dx * dx <= bound2)) r[0][1] = r[0][2] = re;
+  if (y != 0 && dy2 * dy2 <= 4 * (y * y) * bound2) return;
+  const double im = std::sqrt(-q.discriminant) / 2;
   const double sign = r[1][1] > 0 ? 1.0 : -1.0;
   r[1][1] = sign * im;
   r[1][2] = -sign * im;
 }
 
-// Forms the roots of f again from the closed form's finite roots r,
-// keeping each closed-form root that is the new one to rounding. False when
-// the new roots are not finite.
-bool reform(const Cubic& f, RootArray& r) {
-  // The real root of largest magnitude: there the shift -A/3 adds.
-  int largest = 0;
+// A real root and a pair from the closed form, proven: the real root, and
+// the pair settled from the quadratic that the real root leaves.
+bool pairProven(const Cubic& f, RootArray& r) {
+  if (r[1][0] != 0 || r[1][1] == 0 || r[1][1] != -r[1][2] || r[0][1] != r[0][2]) return false;
+  if (!rootToRounding(f, r[0][0])) return false;
+  const Quadratic q = deflate(f, r[0][0]);
+  if (!(q.discriminant < 0) || !std::isfinite(q.discriminant)) return false;
+  RootArray settled = r;
+  settlePair(q, settled);
+  if (!pairRootProven(f, settled[0][0], settled[0][1], settled[1][1])) return false;
+  r = settled;
+  return true;
+}
+
+// Whether the closed form's roots stand as they are or with their pair
+// settled (then in r).
+bool closedFormProven(const Cubic& f, RootArray& r) {
+  if (r[1][0] == 0 && r[1][1] == 0 && r[1][2] == 0) return threeRealRootsProven(f, r);
+  return pairProven(f, r);
+}
+
+// ------------------------------------------------------------------------
+// The roots anew, in extended precision: 64 bits against the Double's 53,
+// and an exponent range in which no product of up to four Doubles
+// overflows or underflows, so that no scaling is needed. One real root is
+// found by Newton's steps kept inside an interval where the cubic changes
+// sign; the quadratic it leaves, from Vieta's relations in the form that
+// does not cancel, gives the other two: real or a complex pair by the sign
+// of its discriminant, a double root where that is within rounding of 0.
+// Every real root is then polished on the cubic itself.
+
+using Wide = long double;
+static_assert(std::numeric_limits<Wide>::digits >= 64 && std::numeric_limits<Wide>::max_exponent >= 16384 &&
+                  std::numeric_limits<Wide>::min_exponent <= -16381,
+              "the roots are formed anew in a type with the range and digits of x87 extended precision");
+
+constexpr Wide kWideUnitRoundoff = 0x1p-64L;
+// A discriminant of the quadratic within this share of its terms is 0: the
+// rounding of the deflation alone is about 6 units.
+constexpr Wide kDoubleRootTie = 16 * kWideUnitRoundoff;
+// Halving takes at most about 2,200 steps from the widest interval to the
+// spacing of the Wide numbers at any root of Double coefficients; Newton's
+// steps need far fewer. The bound only guards against the unforeseen.
+constexpr int kMaxWideSteps = 20000;
+// The bound of the roots is widened at most this many times by doubling.
+constexpr int kMaxWidenings = 64;
+constexpr int kMaxPolishSteps = 16;
+// Newton's steps from the closed form's root: a start within 1e-3 of the
+// root converges quadratically in a handful.
+constexpr int kCloseStartSteps = 8;
+// How far, relative to itself, polishing may move a root of the quadratic:
+// far beyond the error of the deflation, even next to a double root.
+constexpr Wide kPolishReach = 0x1p-16L;
+
+struct WideCubic {
+  Wide A, B, C;
+
+  // f(y) and f'(y) by Horner's rule.
+  void Evaluate(Wide y, Wide& value, Wide& slope) const {
+    const Wide b1 = y + A;
+    const Wide c2 = b1 * y + B;
+    slope = (y + b1) * y + c2;
+    value = c2 * y + C;
+  }
+  Wide Value(Wide y) const { return ((y + A) * y + B) * y + C; }
+};
+
+// A real root: Newton's steps inside an interval where the cubic changes
+// sign, halving it instead where a step would leave it or is not at least
+// half the step before the last one (the safeguard of Numerical Recipes'
+// rtsafe). The interval runs from the inflection point X towards the side
+// where f takes the other sign than f(X): a root lies there within
+// 2 max(|f(X)|^(1/3), |f'(X)|^(1/2)) of X (Fujiwara's bound for the cubic
+// in y - X, which has no square term), widened where rounding hides the
+// sign change. The steps start at its far end, outside the roots.
+Wide realRoot(const WideCubic& g) {
+  if (g.C == 0) return 0;
+  const Wide X = -g.A / 3;
+  Wide value, slope;
+  g.Evaluate(X, value, slope);
+  if (value == 0) return X;
+  const Wide side = value < 0 ? 1 : -1;
+  Wide reach = 2 * std::max(std::cbrt(std::fabs(value)), std::sqrt(std::fabs(slope)));
+  for (int widen = 0; widen < kMaxWidenings && (g.Value(X + side * reach) < 0) == (value < 0); ++widen) reach *= 2;
+  Wide negative = X, positive = X;  // f < 0 at one, f > 0 at the other
+  Wide y = X + side * reach, step = reach, stepBefore = 2 * reach;
+  for (int pass = 0; pass < kMaxWideSteps; ++pass) {
+    g.Evaluate(y, value, slope);
+    if (value == 0) return y;
+    (value < 0 ? negative : positive) = y;
+    Wide next = slope == 0 ? y : y - value / slope;
+    if (std::fabs(next - y) <= 2 * kWideUnitRoundoff * std::fabs(y)) return y;  // converged to rounding
+    const bool inside = (negative < next && next < positive) || (positive < next && next < negative);
+    const bool fast = 2 * std::fabs(value) < std::fabs(stepBefore * slope);
+    stepBefore = step;
+    if (inside && fast) {
+      step = std::fabs(next - y);
+    } else {
+      next = negative + (positive - negative) / 2;
+      step = std::fabs(positive - negative) / 2;
+    }
+    if (next == y || next == negative || next == positive) break;
+    y = next;
+  }
+  return std::fabs(g.Value(negative)) < std::fabs(g.Value(positive)) ? negative : positive;
+}
+
+// Newton's steps from a close start: true, with the root in y, where they
+// come to rest within a few steps (the root of a simple start from the
+// closed form); false for a start that is not finite or not close.
+bool newtonConverges(const WideCubic& g, double start, Wide& y) {
+  if (!std::isfinite(start)) return false;
+  y = start;
+  for (int step = 0; step < kCloseStartSteps; ++step) {
+    Wide value, slope;
+    g.Evaluate(y, value, slope);
+    if (value == 0) return true;
+    if (slope == 0) return false;
+    const Wide next = y - value / slope;
+    if (std::fabs(next - y) <= 2 * kWideUnitRoundoff * std::fabs(y)) return true;
+    y = next;
+  }
+  return false;
+}
+
+// Newton steps on the cubic from y while they lower the residual and stay
+// near y: next to a double root a step can leap to another root, whose
+// residual is lower too.
+Wide polishWide(const WideCubic& g, Wide y) {
+  const Wide reach = kPolishReach * std::fabs(y);
+  const Wide start = y;
+  Wide value, slope;
+  g.Evaluate(y, value, slope);
+  for (int step = 0; step < kMaxPolishSteps && value != 0 && slope != 0; ++step) {
+    const Wide next = y - value / slope;
+    if (!(std::fabs(next - start) <= reach)) break;
+    Wide nextValue, nextSlope;
+    g.Evaluate(next, nextValue, nextSlope);
+    if (!(std::fabs(nextValue) < std::fabs(value))) break;
+    y = next;
+    value = nextValue;
+    slope = nextSlope;
+  }
+  return y;
+}
+
+// The sign the closed form gives the imaginary part of root 1: positive
+// for p < 0 with q > 0 (its case t < -1), negative otherwise.
+double pairSign(double A, double B, double C) {
+  const double p = (3 * B - A * A) / 3;
+  const double q = ((2 * A) * A * A - (9 * A) * B + 27 * C) / 27;
+  return p < 0 && q > 0 ? 1.0 : -1.0;
+}
+
+// The real root of largest magnitude of the closed form's roots, where the
+// shift by -A/3 adds rather than cancels: a close start for Newton's steps.
+double largestRealRoot(const RootArray& r) {
+  double largest = r[0][0];
   for (int k = 1; k < 3; ++k) {
-    if (r[1][k] == 0 && !(std::fabs(r[0][k]) <= std::fabs(r[0][largest]))) largest = k;
+    if (r[1][k] == 0 && !(std::fabs(r[0][k]) <= std::fabs(largest))) largest = r[0][k];
   }
-  const double y1 = polish(f, r[0][largest]);
-  const Quadratic q = deflateScaled(f, y1);
-  if (!std::isfinite(y1) || !std::isfinite(q.discriminant)) return false;
-  const bool threeBefore = r[1][1] == 0;
-  if (q.discriminant < 0) {
-    if (threeBefore || !sameRealRoot(f, r[0][0], y1)) r[0][0] = y1 + 0.0;
-    if (threeBefore) r[1][1] = 0;  // no sign to keep
-    r[1][0] = 0;
-    settlePair(q, r);
-    return std::isfinite(r[0][1]) && std::isfinite(r[1][1]);
+  return largest;
+}
+
+// The roots of y^3 + A y^2 + B y + C formed anew, one real root found from
+// the closed form's roots r where they offer one.
+RootArray formedAnew(double A, double B, double C, const RootArray& closed) {
+  const WideCubic g{A, B, C};
+  Wide y1 = 0;
+  if (!newtonConverges(g, largestRealRoot(closed), y1)) y1 = realRoot(g);
+  // y^2 + c1 y + c0, left by y1 (exactly y^2 + A y + B for y1 = 0).
+  Wide c1 = g.A, c0 = g.B;
+  if (y1 != 0) {
+    c0 = -g.C / y1;
+    c1 = y1 * y1 >= std::fabs(c0) ? (c0 - g.B) / y1 : g.A + y1;
   }
+  const Wide half = -c1 / 2;
+  Wide quarterDiscriminant = half * half - c0;
+  if (std::fabs(quarterDiscriminant) <= kDoubleRootTie * (half * half + std::fabs(c0))) quarterDiscriminant = 0;
+
+  RootArray r{};
+  // A pair closer to the real axis than the smallest Double is a double root.
+  const double im = quarterDiscriminant < 0 ? static_cast<double>(std::sqrt(-quarterDiscriminant)) : 0.0;
+  if (im != 0) {
+    const double sign = pairSign(A, B, C);
+    r[0] = {static_cast<double>(y1) + 0.0, static_cast<double>(half) + 0.0, static_cast<double>(half) + 0.0};
+    r[1] = {0.0, sign * im, -sign * im};
+    return r;
+  }
+  if (quarterDiscriminant < 0) quarterDiscriminant = 0;
   // The larger of the other two without cancellation, the smaller from
   // their product.
-  const double z2 = -(q.c1 + std::copysign(std::sqrt(q.discriminant), q.c1)) / 2;
-  const double z3 = z2 != 0 ? q.c0 / z2 : 0.0;
-  std::array<double, 3> now = {y1, polish(f, z2 * q.unit), polish(f, z3 * q.unit)};
-  std::sort(now.begin(), now.end());
-  std::array<double, 3> roots = {now[1] + 0.0, now[0] + 0.0, now[2] + 0.0};
-  for (int k = 0; k < 3; ++k) {
-    if (threeBefore && sameRealRoot(f, r[0][k], roots[k])) roots[k] = r[0][k];
-    if (!std::isfinite(roots[k])) return false;
-  }
-  // Kept and new roots in one order: middle, smallest, largest.
+  const Wide big = half + std::copysign(std::sqrt(quarterDiscriminant), half);
+  const Wide small = big != 0 ? c0 / big : 0;
+  std::array<double, 3> roots = {static_cast<double>(y1), static_cast<double>(polishWide(g, big)),
+                                 static_cast<double>(polishWide(g, small))};
   std::sort(roots.begin(), roots.end());
-  r[0] = {roots[1], roots[0], roots[2]};
-  r[1] = {0.0, 0.0, 0.0};
-  return true;
-}
-
-bool allFinite(const RootArray& r) {
-  for (const auto& row : r) {
-    for (double v : row) {
-      if (!std::isfinite(v)) return false;
-    }
-  }
-  return true;
-}
-
-// Replaces the roots of r that are not roots of f to rounding, and the
-// count of real roots where it is wrong.
-void mend(const Cubic& f, RootArray& r) {
-  if (!std::isfinite(f.A) || !std::isfinite(f.B) || !std::isfinite(f.C)) return;
-  RootArray start = r;
-  if (!allFinite(start)) {
-    // Coefficients beyond the square root of the largest Double overflow
-    // the closed form; scaled to about 1, they give the roots divided by
-    // 2^e, the largest of them to rounding.
-    int e = std::numeric_limits<int>::min();
-    if (f.A != 0) e = std::max(e, std::ilogb(f.A) + 1);
-    if (f.B != 0) e = std::max(e, std::ilogb(f.B) / 2 + 1);
-    if (f.C != 0) e = std::max(e, std::ilogb(f.C) / 3 + 1);
-    const Cubic g = f.Scaled(e);
-    start = CubicEquation(g.A, g.B, g.C);
-    for (auto& row : start) {
-      for (double& v : row) v = std::ldexp(v, e);
-    }
-    if (!allFinite(start)) return;
-  }
-  if (reform(f, start)) r = start;
-}
-
-// Whether the closed form's roots r stand: three real roots in order that
-// are roots to rounding, or a real root to rounding and a pair that the
-// quadratic it leaves confirms as complex, put in its place where the two
-// differ by more than rounding.
-bool closedFormHolds(const Cubic& f, RootArray& r) {
-  if (r[1][0] != 0) return false;
-  if (r[1][1] == 0 && r[1][2] == 0) {
-    const bool ordered = r[0][1] <= r[0][0] && r[0][0] <= r[0][2];
-    return ordered && rootToRounding(f, r[0][0]) && rootToRounding(f, r[0][1]) && rootToRounding(f, r[0][2]);
-  }
-  if (r[1][1] != -r[1][2] || !rootToRounding(f, r[0][0])) return false;
-  const Quadratic q = deflate(f, r[0][0], 1.0);
-  if (!(q.discriminant < 0) || !std::isfinite(q.discriminant)) return false;
-  settlePair(q, r);
-  return true;
+  r[0] = {roots[1] + 0.0, roots[0] + 0.0, roots[2] + 0.0};
+  return r;
 }
 
 }  // namespace
@@ -315,9 +424,8 @@ bool closedFormHolds(const Cubic& f, RootArray& r) {
 RootArray CubicEquation(double A, double B, double C) {
   RootArray r{};
   if (!closedForm(A, B, C, r)) return r;
-  const Cubic f{A, B, C};
-  if (!closedFormHolds(f, r)) mend(f, r);
-  return r;
+  if (closedFormProven(Cubic{A, B, C}, r)) return r;
+  return formedAnew(A, B, C, r);
 }
 
 RootArray Volume(const Composition& x, double T, double P) {

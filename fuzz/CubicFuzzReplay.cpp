@@ -1,0 +1,45 @@
+// Runs the fuzz target without libFuzzer, for the test suite: on the
+// coefficients that once failed and on those of any files named on the
+// command line (a crash file that libFuzzer left, say).
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+namespace {
+
+void run(const double (&c)[3]) {
+  std::uint8_t bytes[sizeof c];
+  std::memcpy(bytes, c, sizeof c);
+  LLVMFuzzerTestOneInput(bytes, sizeof bytes);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const double seeds[][3] = {
+      {-6, 9, 1e300},
+      {0, 1e-200, -1},
+      {1, 1, -1e289},
+      {1e-100, 1e-200, -0.1},
+      {0x1p383, 0, 0},
+      {0, -2.0902722826084166e-199, 1.3465947907963836e+213},
+      {1, 1e6, 0},
+      {353.8828125, -2420976, -1776410624},
+      {-7, 14, -8},
+      {0, -3, 2},
+  };
+  for (const auto& seed : seeds) run(seed);
+  for (int i = 1; i < argc; ++i) {
+    std::ifstream file(argv[i], std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  }
+  std::printf("%zu seeds and %d files passed\n", std::size(seeds), argc - 1);
+  return 0;
+}
