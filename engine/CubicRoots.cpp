@@ -117,10 +117,11 @@ constexpr double kRealRounding = 8 * kUnitRoundoff;
 // The exact residual of a root to rounding: the bound plus the rounding of
 // Horner's sum itself, at most 6u Scale.
 constexpr double kRealResidual = 14 * kUnitRoundoff;
-// The same for a complex root, whose Horner sum in complex arithmetic
-// rounds about twice as much, with Scale taken at |x| + |y| >= |z|.
-constexpr double kComplexRounding = 16 * kUnitRoundoff;
-constexpr double kComplexResidual = 28 * kUnitRoundoff;
+// The same for a complex root: Horner's sum in complex arithmetic rounds
+// by up to about 12u Scale, and rounding an exact root to Doubles leaves up
+// to about 5u Scale, with Scale taken at |x| + |y| >= |z|.
+constexpr double kComplexRounding = 24 * kUnitRoundoff;
+constexpr double kComplexResidual = 36 * kUnitRoundoff;
 constexpr double kLargest = std::numeric_limits<double>::max();
 
 // y^3 + A y^2 + B y + C by Horner's rule. Scale(y), the same sum over the
@@ -166,11 +167,12 @@ bool threeRealRootsProven(const Cubic& f, const RootArray& r) {
 }
 
 // Whether x + iy, with the real root y1 to rounding, is a complex root to
-// rounding (squares compared; a square that overflows fails) whose
-// distance from the real axis proves the count: with |y|^3 beyond 8 times
-// both exact residuals, the exact root nearest to x + iy is not real, nor
-// is the one nearest to y1 complex, so the cubic has one real root and a
-// pair.
+// rounding (squares compared; a square that overflows fails) that proves the
+// count. With |y|^3 beyond 8 times its exact residual, the exact root
+// nearest to x + iy is not real. With y1 apart from x + iy, farther than the
+// cube roots of both residuals, the exact root nearest to y1 is not of that
+// pair, the cubic's only complex ones, so it is real: one real root and a
+// pair. (|y1 - z| is at least max(|y1 - x|, |y|).)
 bool pairRootProven(const Cubic& f, double y1, double x, double y) {
   // f(z) = ((z + A) z + B) z + C in complex arithmetic.
   const double w1r = x + f.A;
@@ -178,9 +180,10 @@ bool pairRootProven(const Cubic& f, double y1, double x, double y) {
   const double valueR = (w2r * x - w2i * y) + f.C, valueI = w2r * y + w2i * x;
   const double scale = f.Scale(std::fabs(x) + std::fabs(y));
   const double bound = kComplexRounding * scale;
+  const double residual = kComplexResidual * scale;
   const double y3 = (y * y) * std::fabs(y);
-  return within(valueR * valueR + valueI * valueI, bound * bound) &&
-         y3 > 8 * std::max(kComplexResidual * scale, kRealResidual * f.Scale(y1));
+  return within(valueR * valueR + valueI * valueI, bound * bound) && y3 > 8 * residual &&
+         (y3 > 8 * kRealResidual * f.Scale(y1) || apart(y1, x, kRealResidual * f.Scale(y1), residual));
 }
 
 // y^2 + c1 y + c0, what is left of the cubic when its real root y1 is
