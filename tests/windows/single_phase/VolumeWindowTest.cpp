@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/engine/CubicJudge.h"
+#include "tests/engine/EngineTestSupport.h"
 #include "tests/windows/WindowTestSupport.h"
 #include "tests/windows/single_phase/VdwPhysics.h"
 #include "windows/single_phase/FugacityWindow.h"
@@ -201,6 +203,65 @@ TEST_F(VolumeWindowTest, TheRootRadiosEvaluateWhateverRootsAnyWindowListedLast) 
   EXPECT_EQ(volumes.editField("dataEntry1").Text(), "");
   Choose(volumes, "Choice0");
   EXPECT_EQ(TextOf(volumes, "Result"), "321.5");
+}
+
+// States where the listed roots were no roots, a pair had two real parts or
+// the count was wrong, typed as a user would. A pair is listed with one real
+// part and opposite imaginary parts, its real part fixed by Vieta's sum:
+// 2 re = b + R T/P - V0.
+TEST_F(VolumeWindowTest, RootsAtTheEdgesOfTheDoublesAreListedRight) {
+  struct Row {
+    const char* name;
+    Globals::Composition fluid;
+    const char *P, *T;
+    double largest;   // the real root of largest magnitude, by hand (0: not checked)
+    int realRoots;    // by the discriminant in quadruple precision (0: not decided)
+  };
+  const double R = Globals::R;
+  const Row rows[] = {
+      // Where two roots meet: the imaginary part is set by rounding, the
+      // real parts are not.
+      {"H2O at its spinodal", enginetest::mixture({{H2O, 1}}), "14.4677549587076", "605.651970427847", 0, 0},
+      // y ~ -A = R T/|P| + ...: the corrections (about 92 and b) are far
+      // below the rounding of 2.5e120.
+      {"CH4 at -1e-117 MPa", enginetest::mixture({{CH4, 1}}), "-1e-117", "300", R * 300 / -1e-117, 1},
+      {"H2 at 1e-242 MPa and 3.7e-120 K", enginetest::mixture({{H2, 1}}), "1e-242", "3.7e-120", 0, 1},
+      // y ~ R T/P: the others are of the size of b.
+      {"CO2/CH4 at 1e300 K", enginetest::mixture({{CO2, 0.5}, {CH4, 0.5}}), "1", "1e300", R * 1e300, 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    SetFluid(row.fluid);
+    auto& window = Open<VolumeWindow>();
+    Enter(window, "dataEntry", row.P);
+    Enter(window, "dataEntry1", row.T);
+    Press(window, "calculate");
+    const double P = rt::Val(row.P), T = rt::Val(row.T);
+    const double A = ((-R) * T - P * Globals::bMixture(Globals::fraction)) / P;
+    const double B = Globals::aMixture(Globals::fraction) / P;
+    const double C = ((-Globals::aMixture(Globals::fraction)) * Globals::bMixture(Globals::fraction)) / P;
+    EXPECT_EQ(cubicjudge::decidedRealCount(A, B, C), row.realRoots);
+
+    const bool pair = TextOf(window, "TextChoice1").find(" and ") != std::string::npos;
+    if (row.realRoots != 0) {
+      EXPECT_EQ(pair, row.realRoots == 1);
+    }
+    if (pair) {
+      const double V0 = NumberOf(window, "TextChoice0");
+      const Complex z1 = ComplexOf(TextOf(window, "TextChoice1")), z2 = ComplexOf(TextOf(window, "TextChoice2"));
+      EXPECT_EQ(z1.re, z2.re);
+      EXPECT_EQ(z1.im, -z2.im);
+      EXPECT_NE(z1.im, 0.0);
+      EXPECT_NEAR(z1.re, (-A - V0) / 2, 1e-12 * std::fabs(A));
+      if (row.largest != 0) {
+        EXPECT_NEAR(V0, row.largest, 1e-14 * std::fabs(row.largest));
+      }
+    } else {
+      EXPECT_LE(NumberOf(window, "TextChoice1"), NumberOf(window, "TextChoice0"));
+      EXPECT_LE(NumberOf(window, "TextChoice0"), NumberOf(window, "TextChoice2"));
+    }
+    if (std::string(row.name) == "H2O at its spinodal") KeepScreenshot(window, "molar_volumes_at_a_spinodal");
+  }
 }
 
 }  // namespace
