@@ -40,6 +40,24 @@ class CellEditorDelegate : public QStyledItemDelegate {
     return editor;
   }
 
+  // Return ends the edit at once. Qt's own handling only queues the commit
+  // for the next turn of the event loop; a click or a switch of windows that
+  // arrives with the Return (the program busy meanwhile) closes the editor
+  // first, and the queued commit then reaches an editor the list no longer
+  // has. The key goes no further: it presses no button of the window.
+  bool eventFilter(QObject* object, QEvent* event) override {
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::SubmitModelCache);
+        return true;
+      }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+  }
+
   void setEditorData(QWidget* editor, const QModelIndex& index) const override {
     // The list writes each keystroke into its cell; handing that text back
     // to the editor would move its cursor to the end.

@@ -136,6 +136,22 @@ void RetypeInCellEditor(ListBox& list, const std::string& text) {
 
 void CommitCellEditor(ListBox& list) { QTest::keyClick(&OpenEditor(list), Qt::Key_Return); }
 
+void DoubleClickCell(ListBox& list, int row, int column) {
+  const QModelIndex index = list.model()->index(row, column);
+  if (!index.isValid()) throw std::logic_error("list box " + list.Name() + ": no cell to double-click");
+  list.scrollTo(index);
+  QWidget* window = list.window();
+  QWindow* handle = window->windowHandle();
+  if (!handle) throw std::logic_error("list box " + list.Name() + " is not shown");
+  QTest::mouseDClick(handle, Qt::LeftButton, {}, list.viewport()->mapTo(window, list.visualRect(index).center()));
+  ProcessEvents();
+}
+
+bool CellEditorOpen(ListBox& list) {
+  const QList<QLineEdit*> editors = list.viewport()->findChildren<QLineEdit*>();
+  return std::any_of(editors.begin(), editors.end(), [](const QLineEdit* editor) { return editor->isVisible(); });
+}
+
 void ClickArrowDown(ScrollBar& bar) { ClickPart(bar, QStyle::SC_ScrollBarAddLine); }
 void ClickArrowUp(ScrollBar& bar) { ClickPart(bar, QStyle::SC_ScrollBarSubLine); }
 void ClickPageDown(ScrollBar& bar) {
@@ -176,6 +192,12 @@ void Activate(Window& window) {
   window.Show();
   if (!QTest::qWaitForWindowActive(&window, 2000)) QApplication::setActiveWindow(&window);
   ProcessEvents();
+}
+
+void SwitchTo(Window& window) {
+  window.show();
+  window.raise();
+  QApplication::setActiveWindow(&window);
 }
 
 void ResizeClient(Window& window, int width, int height) {
@@ -290,6 +312,31 @@ ErrorCapture::ErrorCapture() {
 }
 
 ErrorCapture::~ErrorCapture() { SetErrorReportHook(std::move(previous_)); }
+
+namespace {
+QtMessageCapture* newestCapture = nullptr;
+}  // namespace
+
+QtMessageCapture::QtMessageCapture() : previous_(newestCapture) {
+  newestCapture = this;
+  previousHandler_ = qInstallMessageHandler(&QtMessageCapture::Keep);
+}
+
+QtMessageCapture::~QtMessageCapture() {
+  qInstallMessageHandler(previousHandler_);
+  newestCapture = previous_;
+}
+
+void QtMessageCapture::Keep(QtMsgType, const QMessageLogContext&, const QString& message) {
+  if (newestCapture) newestCapture->messages_.push_back(message.toStdString());
+}
+
+std::vector<std::string> QtMessageCapture::Containing(const std::string& part) const {
+  std::vector<std::string> found;
+  for (const std::string& message : messages_)
+    if (message.find(part) != std::string::npos) found.push_back(message);
+  return found;
+}
 
 namespace {
 QuestionAnswerer* newestAnswerer = nullptr;

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QRectF>
 #include <QString>
+#include <QtGlobal>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,11 @@ void TypeInCellEditor(ListBox& list, const std::string& text);
 void RetypeInCellEditor(ListBox& list, const std::string& text);
 // Presses Return in the open in-place editor, committing the edit.
 void CommitCellEditor(ListBox& list);
+// Double-clicks the cell (row, column) through its window, as the window
+// system delivers the clicks: the second lands on whatever the first opened.
+void DoubleClickCell(ListBox& list, int row, int column);
+// Whether the list shows an in-place editor.
+bool CellEditorOpen(ListBox& list);
 
 // Scroll-bar moves as the user makes them.
 void ClickArrowDown(ScrollBar& bar);  // one line step
@@ -52,6 +58,10 @@ void TurnWheel(Window& window, QPoint at, int notches, int parts = 1);
 
 // Shows the window and makes it the active window.
 void Activate(Window& window);
+// Makes the window the active one at once, before anything queued runs: a
+// switch that arrives together with the user's last keys while the program
+// is busy.
+void SwitchTo(Window& window);
 // Resizes the window so that its client area has this size (within the
 // window's limits).
 void ResizeClient(Window& window, int width, int height);
@@ -91,6 +101,24 @@ class ErrorCapture {
  private:
   std::vector<std::string> messages_;
   ErrorReportHook previous_;
+};
+
+// Keeps the messages that Qt logs (warnings of its widgets and the like)
+// while it lives, instead of printing them.
+class QtMessageCapture {
+ public:
+  QtMessageCapture();
+  ~QtMessageCapture();
+  QtMessageCapture(const QtMessageCapture&) = delete;
+  QtMessageCapture& operator=(const QtMessageCapture&) = delete;
+  // The messages kept that contain `part`.
+  std::vector<std::string> Containing(const std::string& part) const;
+
+ private:
+  static void Keep(QtMsgType type, const QMessageLogContext& context, const QString& message);
+  std::vector<std::string> messages_;
+  QtMessageCapture* previous_;
+  QtMessageHandler previousHandler_;
 };
 
 // Answers every question the program asks while it lives (fw::Ask) by

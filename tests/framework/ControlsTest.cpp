@@ -323,6 +323,31 @@ TEST_F(Controls, UserEditsOfACellFireOncePerKeystrokeWithTheCellUpToDate) {
   EXPECT_EQ(window->edits.size(), 4u);
 }
 
+// Return ends the edit before the next input is handled: clicks that arrive
+// with it (the program busy meanwhile) find the editor closed and nothing of
+// the edit still to come. Return presses no button of the window.
+TEST_F(Controls, ReturnInACellEndsTheEditBeforeTheNextClick) {
+  const ui::QtMessageCapture messages;
+  fw::ListBox& list = window->listBox("ListBox1");
+  list.AddRow({"H2O", "0.9"});
+  list.AddRow({"CH4", "0.1"});
+  ui::ClickCell(list, 1, 1);
+  ui::RetypeInCellEditor(list, "0.35");
+  ui::CommitCellEditor(list);
+  EXPECT_FALSE(ui::CellEditorOpen(list));
+  ui::ClickCell(list, 0, 1);
+  ui::RetypeInCellEditor(list, "0.65");
+  ui::CommitCellEditor(list);
+  ui::Click(window->pushButton("Clear"));
+  ui::ProcessEvents();
+  EXPECT_EQ(messages.Containing("QAbstractItemView"), std::vector<std::string>{});
+  EXPECT_EQ(list.Cell(1, 1), "0.35");
+  EXPECT_EQ(list.Cell(0, 1), "0.65");
+  EXPECT_EQ(window->editedTexts.back(), "0.65");
+  EXPECT_EQ(window->calculatePresses, 0);
+  EXPECT_EQ(window->clearPresses, 1);
+}
+
 TEST_F(Controls, TypingInTheMiddleOfACellKeepsTheCursorWhereItIs) {
   fw::ListBox& list = window->listBox("ListBox1");
   list.AddRow("H2O");
