@@ -30,13 +30,35 @@ QPoint CentredIn(const QRect& area, const QMargins& frame, QSize size) {
 }
 
 WindowPlace PlaceInside(const QRect& area, const QMargins& frame, WindowPlace wanted, int minHeight) {
-  const int roomInside = area.height() - frame.top() - frame.bottom();
+  const int roomInside = RoomInside(area, frame).height();
   if (wanted.size.height() > roomInside)
     wanted.size.setHeight(std::max(std::min(minHeight, wanted.size.height()), roomInside));
   const QSize outer = WithFrame(wanted.size, frame);
   wanted.frameTopLeft = {Into(wanted.frameTopLeft.x(), outer.width(), area.left(), area.width()),
                          Into(wanted.frameTopLeft.y(), outer.height(), area.top(), area.height())};
   return wanted;
+}
+
+QSize RoomInside(const QRect& area, const QMargins& frame) {
+  return {area.width() - frame.left() - frame.right(), area.height() - frame.top() - frame.bottom()};
+}
+
+QSize ScrolledSize(QSize room, QSize content, int menuHeight, int bar) {
+  QSize needed(content.width(), content.height() + menuHeight);
+  bool vertical = false;
+  bool horizontal = false;
+  // The second pass sees the room that the first bar took.
+  for (int pass = 0; pass < 2; ++pass) {
+    if (!vertical && needed.height() > room.height()) {
+      vertical = true;
+      needed.rwidth() += bar;
+    }
+    if (!horizontal && needed.width() > room.width()) {
+      horizontal = true;
+      needed.rheight() += bar;
+    }
+  }
+  return needed.boundedTo(room);
 }
 
 }  // namespace fw

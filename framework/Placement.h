@@ -30,4 +30,14 @@ QPoint CentredIn(const QRect& area, const QMargins& frame, QSize size);
 // bar stays in reach. The same holds for the width, to the left.
 WindowPlace PlaceInside(const QRect& area, const QMargins& frame, WindowPlace wanted, int minHeight);
 
+// The room the area leaves a window inside its frame.
+QSize RoomInside(const QRect& area, const QMargins& frame);
+
+// The size of a window whose content, `content` big below a menu bar
+// `menuHeight` tall, scrolls because the window cannot be made small enough
+// for the room: what content and menu bar take, cut to the room, with a
+// scroll bar `bar` wide along each side that is cut (which may cut the other
+// side in turn).
+QSize ScrolledSize(QSize room, QSize content, int menuHeight, int bar);
+
 }  // namespace fw

@@ -20,6 +20,7 @@
 
 class QDialog;
 class QMenuBar;
+class QScrollArea;
 
 namespace fw {
 
@@ -129,9 +130,14 @@ class Window : public QWidget {
 
  private:
   void ApplyWindowSpec();
+  int MenuHeight() const;
   // Opens the window inside the screen's available area, its title bar in
-  // reach: moved there, and no taller than the area where it can be resized.
-  void PlaceOnScreen(int menuHeight);
+  // reach: moved there, and no taller than the area where it can be resized;
+  // a window that cannot be made small enough scrolls its content.
+  void PlaceOnScreen();
+  void FitToOwnFrame();
+  void FitInto(const QRect& area, const QMargins& frame, QPoint frameTopLeft);
+  void ScrollContent(QSize room);
   void AddControl(const ControlSpec& spec);
   void ArrangeTabOrder();
   void PressButtonForReturn();
@@ -145,6 +151,8 @@ class Window : public QWidget {
   WindowSpec spec_;
   QWidget* client_ = nullptr;
   QMenuBar* menuBar_ = nullptr;
+  QScrollArea* scroller_ = nullptr;  // round the client area on a screen too small for it
+  bool frameUnknown_ = false;        // placed before any frame of the window system was seen
   std::map<std::string, Control*, std::less<>> byName_;
   std::vector<Control*> order_;
   std::map<std::string, std::unique_ptr<RadioGroup>> groups_;

@@ -64,4 +64,35 @@ TEST(Placement, CentringAndFittingCountTheFrame) {
   EXPECT_FALSE(fw::FitsInside(kSmall, kFrame, {799, 100})) << "too wide with its borders";
 }
 
+// The size of a window whose content scrolls, in a room of 796 x 596 (an
+// 800 x 600 area less a 2-pixel frame) with 15-pixel scroll bars.
+struct ScrolledRow {
+  const char* name;
+  QSize content;
+  int menuHeight;
+  QSize size;
+};
+
+const ScrolledRow kScrolledRows[] = {
+    // 605 + 21 = 626 is cut to 596, and 540 + 15 = 555 still fits.
+    {"too tall: as tall as the room, a bar wider", {540, 605}, 21, {555, 596}},
+    {"content that fits takes no bar", {300, 200}, 21, {300, 221}},
+    {"exactly the room takes no bar", {796, 596}, 0, {796, 596}},
+    {"too wide: as wide as the room, a bar taller", {900, 200}, 0, {796, 215}},
+    // 790 + 15 = 805 is wider than 796.
+    {"the bar along the height cuts the width", {790, 700}, 0, {796, 596}},
+    // 590 + 15 = 605 is taller than 596.
+    {"the bar along the width cuts the height", {900, 590}, 0, {796, 596}},
+};
+
+TEST(Placement, AScrollingWindowTakesWhatItsContentNeedsUpToTheRoom) {
+  const QSize room = fw::RoomInside(kSmall, QMargins(2, 2, 2, 2));
+  ASSERT_EQ(room, QSize(796, 596));
+  EXPECT_EQ(fw::RoomInside(kSmall, kFrame), QSize(798, 575));
+  for (const ScrolledRow& row : kScrolledRows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(fw::ScrolledSize(room, row.content, row.menuHeight, 15), row.size);
+  }
+}
+
 }  // namespace

@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <set>
@@ -309,6 +311,48 @@ TEST_F(Windows, PlacementTwoCentresTheWindowOnTheScreen) {
   fw::Window centred({.title = "Centred", .width = 460, .height = 590, .placement = fw::Placement::Centred}, {});
   const QPoint middle = QApplication::primaryScreen()->availableGeometry().center();
   EXPECT_LE((centred.geometry().center() - middle).manhattanLength(), 2);
+}
+
+// A window larger than the screen's area (1920 x 1200 less a 2-pixel frame
+// all round) keeps its layout, coordinates and all, in a scroll area that
+// fills the room; scrolled to its far corner it shows the control there.
+TEST_F(Windows, AWindowLargerThanTheScreenScrollsItsLayout) {
+  const fw::ControlSpec corner[] = {{fw::Kind::PushButton, "far", "far", 1900, 1450, 80, 25}};
+  fw::Window large({.title = "Large", .width = 2000, .height = 1500}, corner);
+  ui::Activate(large);
+  const QRect area = QApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(area.contains(large.frameGeometry()));
+  EXPECT_EQ(large.size(), QSize(1916, 1196));
+  EXPECT_EQ(large.Client().size(), QSize(2000, 1500));
+  fw::Control& far = large.control("far");
+  EXPECT_EQ(QRect(far.Left(), far.Top(), far.Width(), far.Height()), QRect(1900, 1450, 80, 25));
+
+  auto* scroller = large.findChild<QScrollArea*>();
+  ASSERT_NE(scroller, nullptr);
+  EXPECT_EQ(scroller->focusPolicy(), Qt::NoFocus) << "no stop of its own for the keyboard";
+  scroller->horizontalScrollBar()->setValue(scroller->horizontalScrollBar()->maximum());
+  scroller->verticalScrollBar()->setValue(scroller->verticalScrollBar()->maximum());
+  const QRect shown(large.Client().mapFrom(scroller->viewport(), QPoint(0, 0)), scroller->viewport()->size());
+  EXPECT_EQ(shown.bottomRight(), QPoint(1999, 1499)) << "the far corner of the layout";
+}
+
+// A resizable window whose minimum is taller than the area follows the
+// window's width and scrolls the rest of its height.
+TEST_F(Windows, AResizableWindowTallerThanTheScreenScrollsBelowItsMinimum) {
+  fw::Window tall({.title = "Tall", .width = 600, .height = 1600, .resizable = true, .minWidth = 400,
+                   .minHeight = 1500, .maxWidth = 800, .maxHeight = 2000},
+                  {});
+  ui::Activate(tall);
+  EXPECT_TRUE(QApplication::primaryScreen()->availableGeometry().contains(tall.frameGeometry()));
+  auto* scroller = tall.findChild<QScrollArea*>();
+  ASSERT_NE(scroller, nullptr);
+  EXPECT_EQ(tall.Height(), 1500) << "its minimum, in a view 1196 high";
+  const int width = tall.Width();
+  EXPECT_EQ(width, scroller->viewport()->width());
+  tall.resize(tall.width() + 100, tall.height());
+  ui::ProcessEvents();
+  EXPECT_EQ(tall.Width(), width + 100) << "wider with the window";
+  EXPECT_EQ(tall.Height(), 1500);
 }
 
 TEST_F(Windows, AResizableWindowKeepsWithinItsLimits) {

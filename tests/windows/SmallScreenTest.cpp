@@ -1,17 +1,25 @@
 // The windows on a small screen (800 x 600 logical pixels, as 1600 x 1200 at
 // a scale of two): each opens inside the available area with its title bar in
-// reach, and the windows on the scrolling panel open shorter and scroll to
-// their last line.
+// reach; the windows on the scrolling panel open shorter and scroll to their
+// last line, and the others scroll their content to bring every control into
+// reach of the mouse and the keyboard.
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QTest>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/Start1Window.h"
+#include "app/Start2Window.h"
 #include "tests/windows/WindowTestSupport.h"
 #include "windows/phase_behaviour/BubbleDewPoint.h"
+#include "windows/phase_behaviour/CriticalPointWindow.h"
 #include "windows/phase_behaviour/LiquidVapourEq.h"
 #include "windows/single_phase/ActivityWindow.h"
+#include "windows/single_phase/FugacityWindow.h"
+#include "windows/single_phase/PressureWindow.h"
 
 namespace {
 
@@ -35,16 +43,160 @@ class SmallScreen : public WindowTest {
       if (panel.isAncestorOf(&control->Widget())) lowest = std::max(lowest, control->Top() + control->Height());
     return lowest;
   }
+
+  static QRect Box(const fw::Control& control) {
+    return {control.Left(), control.Top(), control.Width(), control.Height()};
+  }
+  // The part of the client area that the window shows on the screen now, in
+  // client coordinates: all of it within the area unless the content scrolls.
+  static QRect InView(fw::Window& window) {
+    QWidget& client = window.Client();
+    QRect shown = client.rect();
+    if (const auto* scroller = window.findChild<QScrollArea*>())
+      shown = {client.mapFrom(scroller->viewport(), QPoint(0, 0)), scroller->viewport()->size()};
+    return shown.intersected({client.mapFromGlobal(Area().topLeft()), Area().size()});
+  }
+  // Turns the mouse wheel over the middle of what the window shows, a notch
+  // at a time, until the box (client coordinates) is in view.
+  static bool WheelIntoView(fw::Window& window, const QRect& box) {
+    for (int notch = 0; notch < 20 && !InView(window).contains(box); ++notch)
+      test::TurnWheel(window, InView(window).center(), 1);
+    return InView(window).contains(box);
+  }
+  // A click of the mouse at the middle of the box (client coordinates),
+  // through the window: it lands on whatever the window shows there.
+  static void ClickThroughWindow(fw::Window& window, const QRect& box) {
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, window.Client().mapTo(&window, box.center()));
+    test::ProcessEvents();
+  }
 };
 
-TEST_F(SmallScreen, TheStartWindowTallerThanTheScreenHangsFromTheTopWithItsTitleBarInReach) {
+// Whether an open window with this title is shown.
+bool Showing(const std::string& title) {
+  for (fw::Window* window : fw::OpenWindows())
+    if (window->Title() == title && window->isVisible()) return true;
+  return false;
+}
+
+// Every window too tall for the screen, with the control nearest its bottom
+// edge that the user works with, whether the window opens with it below the
+// screen's edge, what to do before using it, where to click it (nullptr: its
+// middle) and whether the click did what it does. The frame of the test
+// screen is 2 pixels against a desktop's title bar, so that here Fluid and
+// Fugacities lose only the margin below their lowest control.
+struct TallWindow {
+  const char* title;
+  fw::Window& (*open)();
+  const char* lowest;
+  bool belowTheEdge;
+  void (*prepare)(fw::Window&);
+  QRect (*target)(fw::Window&);
+  bool (*done)(fw::Window&);
+};
+
+fw::Window& OpenStart() {
   Start1Window& start = Start1Window::Get();
   test::Activate(start);
-  const QRect frame = start.frameGeometry();
-  EXPECT_EQ(frame.top(), Area().top());
-  EXPECT_GE(frame.left(), Area().left());
-  EXPECT_LE(frame.right(), Area().right());
-  EXPECT_EQ(start.Height(), 605) << "it does not scroll, so it keeps its height";
+  return start;
+}
+
+void NoPreparation(fw::Window&) {}
+
+void PureWater(fw::Window& fluid) { test::Retype(fluid.editField("H2Onumber"), "1"); }
+
+void FugacitiesOfTwoGases(fw::Window& window) {
+  Globals::fraction = {};
+  Globals::fraction[CH4] = 0.7;
+  Globals::fraction[CO2] = 0.3;
+  test::Retype(window.editField("dataEntry"), "6");
+  test::Retype(window.editField("dataEntry1"), "300");
+  test::Click(window.pushButton("calculate"));
+  test::Click(window.radioButton("Choice0"));
+}
+
+// The fugacity of the second gas listed.
+QRect SecondFugacity(fw::Window& window) {
+  fw::ListBox& list = window.listBox("ListBox1");
+  const QRect cell = list.visualRect(list.model()->index(1, 1));
+  return {list.viewport()->mapTo(&window.Client(), cell.topLeft()), cell.size()};
+}
+
+bool SecondFugacityChosen(fw::Window& window) {
+  fw::ListBox& list = window.listBox("ListBox1");
+  return list.RowCount() == 2 && list.HasSelectedCell() && list.currentRow() == 1 && list.currentColumn() == 1;
+}
+
+const TallWindow kTall[] = {
+    {"Start", &OpenStart, "continue1", true, &NoPreparation, nullptr,
+     [](fw::Window&) { return Showing("Fluid"); }},
+    {"Fluid", &Opener::Of<Start2Window>, "continue2", false, &PureWater, nullptr,
+     [](fw::Window&) { return Showing("Procedures") && Globals::fraction[H2O] == 1.0; }},
+    {"Fugacities", &Opener::Of<FugacityWindow>, "ListBox1", false, &FugacitiesOfTwoGases, &SecondFugacity,
+     &SecondFugacityChosen},
+    {"Critical Point", &Opener::Of<CriticalPointWindow>, "Analysis", true, &NoPreparation, nullptr,
+     [](fw::Window&) { return Showing("Mathematical Analysis"); }},
+};
+
+TEST_F(SmallScreen, AWindowTallerThanTheScreenFitsItAndScrollsItsLowestControlIntoReach) {
+  for (const TallWindow& row : kTall) {
+    SCOPED_TRACE(row.title);
+    fw::Window& window = row.open();
+    ASSERT_EQ(window.Title(), row.title);
+    const QRect frame = window.frameGeometry();
+    EXPECT_TRUE(Area().contains(frame)) << "frame at y " << frame.top() << ", " << frame.height() << " tall";
+    EXPECT_EQ(frame.height(), Area().height());
+    EXPECT_EQ(window.Height(), window.Spec().height) << "the layout keeps its size and its coordinates";
+    EXPECT_LT(InView(window).height(), window.Height()) << "it shows a part of its layout";
+
+    fw::Control& lowest = window.control(row.lowest);
+    for (const fw::Control* control : window.Controls()) {
+      if (control->Widget().focusPolicy() == Qt::NoFocus) continue;
+      EXPECT_LE(control->Top() + control->Height(), lowest.Top() + lowest.Height()) << control->Name();
+    }
+    row.prepare(window);
+    const QRect target = row.target ? row.target(window) : Box(lowest);
+    EXPECT_NE(InView(window).contains(target), row.belowTheEdge) << "as the window opens";
+    EXPECT_TRUE(WheelIntoView(window, target));
+    ClickThroughWindow(window, target);
+    EXPECT_TRUE(row.done(window));
+  }
+}
+
+// Tab runs through the fields in gas order and on to "continue" and "clear"
+// as on a large screen, each brought into view; also in the window that opens
+// first, before the window system has shown what frame it draws.
+TEST_F(SmallScreen, TabBringsEachStopOfAScrollingWindowIntoView) {
+  for (const bool first : {false, true}) {
+    SCOPED_TRACE(first ? "the first window" : "beside the start window");
+    if (first) {
+      Start1Window::Get().close();
+      test::ProcessEvents();
+    }
+    fw::Window& fluid = Opener::Of<Start2Window>();
+    EXPECT_TRUE(Area().contains(fluid.frameGeometry()));
+    ASSERT_NE(fluid.findChild<QScrollArea*>(), nullptr);
+    ASSERT_EQ(QApplication::focusWidget(), &fluid.control("H2Onumber").Widget());
+    const std::vector<std::string> walk = test::WalkFocus(12, Qt::Key_Tab);
+    const std::vector<std::string> expected = {"CO2number", "N2number",  "H2Snumber", "NH3number",
+                                               "H2number",  "O2number",  "COnumber",  "Arnumber",
+                                               "CH4number", "C2H6number", "continue2", "Clear"};
+    EXPECT_EQ(walk, expected);
+    const std::vector<std::string> back = test::WalkFocus(1, Qt::Key_Backtab);
+    EXPECT_EQ(back, std::vector<std::string>{"continue2"});
+    EXPECT_TRUE(InView(fluid).contains(Box(fluid.control("continue2"))));
+    EXPECT_EQ(test::WalkFocus(1, Qt::Key_Tab), std::vector<std::string>{"Clear"});
+    EXPECT_TRUE(InView(fluid).contains(Box(fluid.control("Clear"))));
+    fluid.close();
+    test::ProcessEvents();
+  }
+}
+
+TEST_F(SmallScreen, AWindowThatFitsIsLeftAsDesigned) {
+  fw::Window& pressures = Opener::Of<PressureWindow>();
+  EXPECT_EQ(pressures.findChild<QScrollArea*>(), nullptr);
+  EXPECT_EQ(pressures.Client().parentWidget(), &pressures);
+  EXPECT_EQ(pressures.Client().size(), QSize(pressures.Spec().width, pressures.Spec().height));
+  EXPECT_EQ(pressures.geometry().height(), pressures.Spec().height + pressures.MenuBar()->height());
 }
 
 struct ScrollingWindow {
@@ -67,6 +219,7 @@ TEST_F(SmallScreen, AWindowOnTheScrollingPanelFillsTheAreaAndScrollsToItsLastLin
     EXPECT_TRUE(Area().contains(frame)) << "frame at y " << frame.top() << ", " << frame.height() << " tall";
     EXPECT_EQ(frame.height(), Area().height()) << "as tall as the area";
     EXPECT_LT(window.Height(), row.designedHeight);
+    EXPECT_EQ(window.findChild<QScrollArea*>(), nullptr) << "its own panel scrolls, in no scroll area";
 
     fw::ScrollBar& bar = window.scrollBar("ScrollBar1");
     EXPECT_EQ(bar.Height(), window.Height() - 15);
