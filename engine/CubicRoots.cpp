@@ -124,20 +124,30 @@ constexpr double kComplexRounding = 24 * kUnitRoundoff;
 constexpr double kComplexResidual = 36 * kUnitRoundoff;
 constexpr double kLargest = std::numeric_limits<double>::max();
 
-// y^3 + A y^2 + B y + C by Horner's rule. Scale(y), the same sum over the
-// magnitudes of the terms at |y|, bounds the rounding: the computed value
-// is within 6u Scale of the exact one (u the unit roundoff), and an exact
-// root rounded to the nearest Double leaves a residual of at most 1.5u
-// Scale.
-struct Cubic {
-  double A, B, C;
+// y^3 + A y^2 + B y + C by Horner's rule, in Doubles or (below) in
+// extended precision. Scale(y), the same sum over the magnitudes of the
+// terms at |y|, bounds the rounding: the computed value is within 6u Scale
+// of the exact one (u the unit roundoff), and an exact root rounded to the
+// nearest number leaves a residual of at most 1.5u Scale.
+template <class T>
+struct CubicOf {
+  T A, B, C;
 
-  double Value(double y) const { return ((y + A) * y + B) * y + C; }
-  double Scale(double y) const {
-    const double m = std::fabs(y);
+  T Value(T y) const { return ((y + A) * y + B) * y + C; }
+  // f(y) and f'(y) in one pass.
+  void Evaluate(T y, T& value, T& slope) const {
+    const T b1 = y + A;
+    const T c2 = b1 * y + B;
+    slope = (y + b1) * y + c2;
+    value = c2 * y + C;
+  }
+  T Scale(T y) const {
+    const T m = std::fabs(y);
     return ((m + std::fabs(A)) * m + std::fabs(B)) * m + std::fabs(C);
   }
 };
+using Cubic = CubicOf<double>;
+
 
 // |value| <= bound for a finite bound.
 bool within(double value, double bound) { return std::fabs(value) <= bound && bound <= kLargest; }
@@ -190,7 +200,8 @@ bool pairRootProven(const Cubic& f, double y1, double x, double y) {
 // divided out. c0 = -C/y1 is the product of the other two roots; c1 =
 // (c0 - B)/y1, minus their sum, errs by the rounding of the smaller roots
 // where A + y1 errs by that of y1; A + y1 serves where the other two are
-// the larger.
+// the larger. (The roots formed anew divide out their real root the same
+// way, in extended precision.)
 struct Quadratic {
   double c1, c0, discriminant;
 };
@@ -275,18 +286,7 @@ constexpr int kCloseStartSteps = 8;
 // far beyond the error of the deflation, even next to a double root.
 constexpr Wide kPolishReach = 0x1p-16L;
 
-struct WideCubic {
-  Wide A, B, C;
-
-  // f(y) and f'(y) by Horner's rule.
-  void Evaluate(Wide y, Wide& value, Wide& slope) const {
-    const Wide b1 = y + A;
-    const Wide c2 = b1 * y + B;
-    slope = (y + b1) * y + c2;
-    value = c2 * y + C;
-  }
-  Wide Value(Wide y) const { return ((y + A) * y + B) * y + C; }
-};
+using WideCubic = CubicOf<Wide>;
 
 // A real root: Newton's steps inside an interval where the cubic changes
 // sign, halving it instead where a step would leave it or is not at least

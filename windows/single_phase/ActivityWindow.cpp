@@ -157,7 +157,7 @@ void ActivityWindow::PushButton1_Action() {
   for (int i = 0; i < Globals::NumGases; ++i) {
     if (x[i] != 0.0)
       list.AddRow({Globals::GasNames[i], shared::FiniteText(Globals::Activity[i]),
-                                shared::FiniteText(Globals::Activity[i] / x[i])});
+                   shared::FiniteText(Globals::Activity[i] / x[i])});
     rt::RuntimeBackgroundTask();
   }
 }

@@ -78,7 +78,7 @@ void FugacityWindow::Choice_Action(int k) {
   for (int i = 0; i < Globals::NumGases; ++i) {
     if (Globals::fraction[i] > 0.0)
       list.AddRow({Globals::GasNames[i], shared::FiniteText(Globals::Fugacity[i]),
-                                shared::FiniteText(Globals::Coefficient[i])});
+                   shared::FiniteText(Globals::Coefficient[i])});
     rt::RuntimeBackgroundTask();
   }
 }
