@@ -22,23 +22,6 @@ Application* theApplication = nullptr;
 QPointer<QWidget> watched;
 std::array<QMetaObject::Connection, 2> watchedConnections;
 
-// A label tells of no change of its selection: the edit commands are brought
-// up to date after each mouse or key release on the watched one.
-class LabelWatch : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* object, QEvent* event) override {
-    const QEvent::Type type = event->type();
-    if (object == watched && (type == QEvent::MouseButtonRelease || type == QEvent::KeyRelease)) {
-      if (Application* app = Application::Instance()) app->UpdateEditCommands();
-    }
-    return false;
-  }
-};
-LabelWatch* labelWatch = nullptr;
-
 // "Cmd+Q" style: Cmd is the command key, Ctrl on this desktop.
 QKeySequence KeySequenceOf(const std::string& shortcut) {
   QString text = QString::fromStdString(shortcut);
@@ -202,7 +185,6 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 Application::~Application() {
   CloseAllWindows();
   theApplication = nullptr;
-  labelWatch = nullptr;
 }
 
 Application* Application::Instance() { return theApplication; }
@@ -227,7 +209,6 @@ void Application::Quit() { exit(0); }
 
 void Application::Watch(QWidget* target) {
   for (auto& connection : watchedConnections) disconnect(connection);
-  if (watched && labelWatch) watched->removeEventFilter(labelWatch);
   watched = nullptr;
   const auto update = [this] { UpdateEditCommands(); };
   if (auto* field = qobject_cast<QLineEdit*>(target)) {
@@ -236,8 +217,7 @@ void Application::Watch(QWidget* target) {
     watchedConnections[1] = connect(field, &QLineEdit::selectionChanged, this, update);
   } else if (auto* label = dynamic_cast<StaticText*>(target)) {
     watched = label;
-    if (!labelWatch) labelWatch = new LabelWatch(this);
-    label->installEventFilter(labelWatch);
+    watchedConnections[0] = connect(label, &StaticText::SelectionChanged, this, update);
   } else if (auto* list = dynamic_cast<ListBox*>(target)) {
     watched = list;
     QItemSelectionModel* selection = list->selectionModel();

@@ -68,16 +68,30 @@ bool StaticText::CanShowIn(const QFont& font) {
 // After each refit, whose last face tried is the one chosen.
 void StaticText::ShowFitted() {
   const QString shown = wordWrap() ? form_ : FormShown(numbers_, font(), Measure(), form_, formFits_);
-  if (shown != text()) setText(shown);
+  if (shown != text()) {
+    setText(shown);
+    if (hasSelectedText()) setSelection(0, 0);  // else it lasts until the label next paints
+  }
   setToolTip(Shortened() ? numbers_.Full() : QString());
   // An emptied result stays as it was, ready for its next number.
   const bool selectable = numbers_.IsNumber() || Shortened() || (numbers_.Full().isEmpty() && Selectable());
   setAttribute(Qt::WA_TransparentForMouseEvents, !selectable);
   setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+  NoteSelection();
 }
 
 void StaticText::SelectAll() {
   if (Selectable()) setSelection(0, int(text().size()));
+  NoteSelection();
+}
+
+// QLabel tells of no change of its selection: it is compared with the one
+// last told after everything that may change it.
+void StaticText::NoteSelection() {
+  const std::pair<int, int> now{selectionStart(), int(selectedText().size())};
+  if (now == selection_) return;
+  selection_ = now;
+  emit SelectionChanged();
 }
 
 void StaticText::Copy() const {
@@ -92,22 +106,48 @@ bool StaticText::event(QEvent* event) {
     event->accept();
     return true;
   }
-  return QLabel::event(event);
+  const bool handled = QLabel::event(event);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::FocusOut:
+      NoteSelection();
+      break;
+    default:
+      break;
+  }
+  return handled;
 }
 
 void StaticText::keyPressEvent(QKeyEvent* event) {
   if (!detail::TakeCopyKey(event, [this] { Copy(); })) QLabel::keyPressEvent(event);
 }
 
-// A shortened text is selected as a whole, as it is copied.
-void StaticText::mouseReleaseEvent(QMouseEvent* event) {
-  QLabel::mouseReleaseEvent(event);
-  if (Shortened() && hasSelectedText()) SelectAll();
+// Each press starts a selection afresh: one inside the selection would
+// otherwise start dragging the text away, and a click, which selects the
+// whole text, would leave no part to select by dragging.
+void StaticText::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier && hasSelectedText())
+    setSelection(0, 0);
+  QLabel::mousePressEvent(event);
 }
 
+// A click that selects nothing selects the whole text, as a click on a list
+// cell chooses the cell; a shortened text is selected as a whole, as it is
+// copied.
+void StaticText::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && (!hasSelectedText() || Shortened())) SelectAll();
+}
+
+// The whole text, not the word under the mouse, which may be a number's sign
+// or the digits after its point.
 void StaticText::mouseDoubleClickEvent(QMouseEvent* event) {
   QLabel::mouseDoubleClickEvent(event);
-  if (Shortened() && hasSelectedText()) SelectAll();
+  if (event->button() == Qt::LeftButton) SelectAll();
 }
 
 }  // namespace fw

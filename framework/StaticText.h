@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "framework/Control.h"
 #include "framework/NumberText.h"
@@ -20,8 +21,12 @@ namespace fw {
 // condensed first and its numbers rounded only when even that is too wide.
 // A label that shows a number, or a shortened text, takes the mouse: its
 // tooltip shows, and its text can be selected and copied (Ctrl+C, or the
-// Edit menu's Copy); other labels let clicks through to what lies below.
+// Edit menu's Copy); other labels let clicks through to what lies below. A
+// click (or a double-click) selects the whole text, as a click on a list cell
+// chooses the cell; a drag selects a part, unless the text is shortened.
 class StaticText : public QLabel, public Control {
+  Q_OBJECT
+
  public:
   StaticText(QWidget* parent, const std::string& name);
   std::string Text() const { return text_; }
@@ -34,13 +39,20 @@ class StaticText : public QLabel, public Control {
   // is shortened, however much of it is selected.
   void Copy() const;
 
+ signals:
+  // The selection is no longer what it was: changed by the mouse or keys, by
+  // SelectAll, or dropped with a new text.
+  void SelectionChanged();
+
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  void NoteSelection();
   bool Fits(const QFont& font, const QString& text) const;
   std::function<bool(const QFont&, const QString&)> Measure() const {
     return [this](const QFont& font, const QString& text) { return Fits(font, text); };
@@ -54,6 +66,7 @@ class StaticText : public QLabel, public Control {
   NumberText numbers_{QString()};  // the text with its line breaks as shown
   QString form_;                   // the form for the face the fitter tried last
   bool formFits_ = false;
+  std::pair<int, int> selection_{-1, 0};  // start and length, as last told
   TextFitter fitter_;
 };
 

@@ -227,14 +227,37 @@ std::string HoverTooltip(Window& window, QPoint at) {
   return text;
 }
 
+namespace {
+
+// The mouse goes through the window, so that Qt finds the widget under it
+// itself; `at` in the widget's coordinates becomes the window's.
+struct ThroughWindow {
+  explicit ThroughWindow(QWidget& widget) : widget(widget), window(*widget.window()), handle(window.windowHandle()) {
+    if (!handle) throw std::logic_error("the widget's window is not shown");
+  }
+  QPoint operator()(QPoint at) const { return widget.mapTo(&window, at); }
+  QWidget& widget;
+  QWidget& window;
+  QWindow* handle;
+};
+
+}  // namespace
+
+void ClickAt(QWidget& widget, QPoint at) {
+  const ThroughWindow mouse(widget);
+  QTest::mouseClick(mouse.handle, Qt::LeftButton, {}, mouse(at));
+}
+
+void DoubleClickAt(QWidget& widget, QPoint at) {
+  const ThroughWindow mouse(widget);
+  QTest::mouseDClick(mouse.handle, Qt::LeftButton, {}, mouse(at));
+}
+
 void DragAcross(QWidget& widget, QPoint from, QPoint to) {
-  QWidget* window = widget.window();
-  QWindow* handle = window->windowHandle();
-  if (!handle) throw std::logic_error("the widget's window is not shown");
-  // Through the window, so that Qt finds the widget under the mouse itself.
-  QTest::mousePress(handle, Qt::LeftButton, {}, widget.mapTo(window, from));
-  QTest::mouseMove(handle, widget.mapTo(window, to));
-  QTest::mouseRelease(handle, Qt::LeftButton, {}, widget.mapTo(window, to));
+  const ThroughWindow mouse(widget);
+  QTest::mousePress(mouse.handle, Qt::LeftButton, {}, mouse(from));
+  QTest::mouseMove(mouse.handle, mouse(to));
+  QTest::mouseRelease(mouse.handle, Qt::LeftButton, {}, mouse(to));
 }
 
 namespace {

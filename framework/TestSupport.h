@@ -72,6 +72,11 @@ void CloseByCloseBox(Window& window);
 // as a user would, until a tooltip shows; its text, or "" when none shows
 // within a few seconds.
 std::string HoverTooltip(Window& window, QPoint at);
+// Clicks, or double-clicks, the left button at `at` (widget coordinates) as
+// the window system delivers it: to whatever takes the mouse there, so that a
+// label that lets clicks through passes them on.
+void ClickAt(QWidget& widget, QPoint at);
+void DoubleClickAt(QWidget& widget, QPoint at);
 // Presses the left button at `from`, drags to `to` and lets go (widget
 // coordinates), as a user selecting text does.
 void DragAcross(QWidget& widget, QPoint from, QPoint to);

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -193,34 +194,71 @@ TEST_F(Menus, AFieldOfAWindowThatIsNoLongerActiveIsNoTarget) {
   EXPECT_TRUE(Action("EditMenu", "EditSelectAll").isEnabled()) << "back in the field's window";
 }
 
-TEST_F(Menus, EditCopyOnAResultLabelCopiesItsFullNumber) {
+// A click on a result selects its whole value, as a click on a list cell
+// chooses the cell, and so does a double-click (not the word under the
+// mouse, such as a sign or the digits after the point); Ctrl+C and the Edit menu's Copy then copy the full value,
+// also of a number shown rounded. A drag still selects a part of a number
+// shown whole, also right after a click; a caption lets clicks through.
+TEST_F(Menus, AClickOnAResultSelectsItsWholeValueToCopyAndADragAPart) {
   const fw::ControlSpec layout[] = {
       {fw::Kind::EditField, "Field", "", 10, 10, 150, 25, 16},
       {fw::Kind::StaticText, "Result", "", 10, 50, 80, 25, 16},
+      {fw::Kind::PushButton, "Under", "under", 100, 50, 90, 25, 12},
+      {fw::Kind::StaticText, "Caption", "over the button", 100, 50, 90, 25, 12},
   };
   fw::Window window({.title = "Copy", .width = 200, .height = 100}, layout);
+  int presses = 0;
+  window.onAction("Under", [&] { ++presses; });
   ui::Activate(window);
   fw::StaticText& result = window.staticText("Result");
-  const QString full = "-243696.169153442";
-  result.SetText(full.toStdString());
-  ASSERT_NE(result.text(), full) << "shown rounded";
-  QApplication::clipboard()->clear();
+  QAction& copy = Action("EditMenu", "EditCopy");
+  const auto copied = [] { return QApplication::clipboard()->text().toStdString(); };
 
-  ui::DragAcross(result, QPoint(2, 12), QPoint(40, 12));
-  EXPECT_TRUE(Action("EditMenu", "EditCopy").isEnabled());
-  EXPECT_TRUE(Action("EditMenu", "EditSelectAll").isEnabled());
-  for (const char* item : {"EditCut", "EditPaste", "EditClear", "EditUndo"})
-    EXPECT_FALSE(Action("EditMenu", item).isEnabled()) << item << ": a label is only read";
-  Action("EditMenu", "EditCopy").trigger();
-  EXPECT_EQ(QApplication::clipboard()->text(), full);
+  const struct {
+    std::string value;
+    bool shownWhole;
+  } values[] = {{"-243696.169153442", false}, {"-1.5e-05", true}, {"300.25", true}};
+  for (const auto& [value, shownWhole] : values) {
+    result.SetText(value);
+    ASSERT_EQ(result.text().toStdString() == value, shownWhole) << value;
+    for (const auto click : {ui::ClickAt, ui::DoubleClickAt}) {
+      SCOPED_TRACE(value + (click == ui::ClickAt ? ", a click" : ", a double-click"));
+      window.editField("Field").setFocus();  // coming from elsewhere
+      ui::ProcessEvents();
+      ASSERT_FALSE(copy.isEnabled());
+      click(result, QPoint(result.width() / 2, 12));
+      EXPECT_EQ(result.selectedText(), result.text());
+      EXPECT_TRUE(copy.isEnabled());
+      EXPECT_TRUE(Action("EditMenu", "EditSelectAll").isEnabled());
+      for (const char* item : {"EditCut", "EditPaste", "EditClear", "EditUndo"})
+        EXPECT_FALSE(Action("EditMenu", item).isEnabled()) << item << ": a label is only read";
+      QApplication::clipboard()->setText("before");
+      QTest::keyClick(&result, Qt::Key_C, Qt::ControlModifier);
+      EXPECT_EQ(copied(), value);
+      QApplication::clipboard()->setText("before");
+      copy.trigger();
+      EXPECT_EQ(copied(), value);
+    }
+  }
 
-  QApplication::clipboard()->clear();
-  QTest::keyClick(&result, Qt::Key_C, Qt::ControlModifier);  // the menu's shortcut
-  EXPECT_EQ(QApplication::clipboard()->text(), full);
+  // Right after a click selected all of it, a drag selects a part; a rounded
+  // number is selected whole however little of it is dragged across.
+  ui::DragAcross(result, QPoint(1, 12), QPoint(QFontMetrics(result.font()).horizontalAdvance("300") + 1, 12));
+  EXPECT_EQ(result.selectedText(), "300");
+  copy.trigger();
+  EXPECT_EQ(copied(), "300");
+  result.SetText(values[0].value);
+  EXPECT_FALSE(copy.isEnabled()) << "a new value is not selected";
+  ui::DragAcross(result, QPoint(2, 12), QPoint(30, 12));
+  EXPECT_EQ(result.selectedText(), result.text());
+  QTest::keyClick(&result, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(copied(), values[0].value);
 
-  window.editField("Field").setFocus();  // back in a field: the field's commands
-  ui::ProcessEvents();
-  EXPECT_FALSE(Action("EditMenu", "EditCopy").isEnabled());
+  fw::StaticText& caption = window.staticText("Caption");
+  ui::ClickAt(caption, QPoint(30, 12));
+  EXPECT_EQ(presses, 1) << "the caption takes no click";
+  EXPECT_FALSE(caption.hasSelectedText());
+  EXPECT_FALSE(copy.isEnabled()) << "the button took the focus";
 }
 
 TEST_F(Menus, EditCopyAndControlCCopyTheChosenListCellAlike) {

@@ -355,6 +355,45 @@ TEST_F(IsochoreTest, TheExportFileHoldsTheHeaderAndTheRowsFormedTheExportsWay) {
   EXPECT_TRUE(errors.Messages().empty());
 }
 
+// The list forms its temperatures from (minimum + 273.15) - step, the file
+// from (minimum - step) + 273.15, each then adding the step and subtracting
+// 273.15 for the text; the last digits show which. The texts were worked out
+// apart from the program, step by step in IEEE doubles in that order, and
+// rounded to 15 digits.
+TEST_F(IsochoreTest, TheListAndTheFileFormTheirTemperaturesEachTheirOwnWay) {
+  SetFluid({{CO2, 1.0}});
+  TempFolder folder;
+  Isochore& window = OpenAt("150");
+  test::QuestionAnswerer replace("replace");
+  const struct {
+    const char *minimum, *maximum, *step;
+    std::vector<std::string> list, file;
+  } cases[] = {
+      {"289", "360", "6.7",
+       {"289", "295.7", "302.4", "309.1", "315.8", "322.5", "329.2", "335.9", "342.6", "349.3", "356"},
+       {"289", "295.7", "302.4", "309.1", "315.8", "322.5", "329.2", "335.9", "342.6", "349.300000000001",
+        "356.000000000001"}},
+      // The list's third temperature is the maximum, the file's one unit in the
+      // last place above it.
+      {"0.001", "0.201", "0.1",
+       {"0.000999999999976353", "0.100999999999999", "0.201000000000022"},
+       {"0.0010000000000332", "0.101000000000056"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.minimum) + " to " + c.maximum + " by " + c.step);
+    Entries(window, c.minimum, c.maximum, c.step);
+    Press(window, "calculate");
+    const fw::ListBox& list = window.listBox("ListBox1");
+    std::vector<std::string> listed, written;
+    for (int row = 0; row < list.RowCount(); ++row) listed.push_back(list.Cell(row, 0));
+    EXPECT_EQ(listed, c.list);
+    Press(window, "Export");
+    std::istringstream lines(folder.Read("150.txt").substr(kHeader.size()));
+    for (std::string line; std::getline(lines, line);) written.push_back(line.substr(0, line.find(", ")));
+    EXPECT_EQ(written, c.file);
+  }
+}
+
 // Entries that "calculate" refuses are refused by "export" too, before it
 // asks or writes anything: a good file of the name stays as it was.
 TEST_F(IsochoreTest, AnExportOfEntriesThatCalculateRefusesWritesNothingAsksNothingAndSaysWhy) {
