@@ -61,9 +61,25 @@ TEST_F(ActivityWindowTest, IdealGasStateAtTheSystemPressureGivesTheFugacityCoeff
   }
   EXPECT_EQ(Globals::Activity[N2], 0.0);
 
-  Continue(window, "StandardChoice2", "0");  // no reference pressure: no division
-  EXPECT_EQ(list.Cell(0, 1), "0");
-  EXPECT_EQ(list.Cell(1, 2), "0");
+  // Where nothing is defined every activity and coefficient shows 0, with no
+  // division: an empty reference pressure reads as 0, and a complex root
+  // counts as a molar volume of 0.
+  ASSERT_NE(TextOf(window, "TextChoice1").find(" and "), std::string::npos);
+  struct Zero {
+    const char* root;
+    const char* state;
+    const char* reference;
+  };
+  for (const Zero& zero : {Zero{"Choice0", "StandardChoice1", ""}, Zero{"Choice0", "StandardChoice2", ""},
+                           Zero{"Choice1", "StandardChoice0", nullptr}}) {
+    Choose(window, "Choice0");
+    Continue(window, "StandardChoice2", "8");
+    ASSERT_NE(list.Cell(0, 1), "0");
+    Choose(window, zero.root);
+    Continue(window, zero.state, zero.reference);
+    EXPECT_EQ(list.Cell(0, 1), "0") << zero.root << " " << zero.state;
+    EXPECT_EQ(list.Cell(1, 2), "0") << zero.root << " " << zero.state;
+  }
 }
 
 TEST_F(ActivityWindowTest, RealGasStatesDivideByEachGasAloneAtThePressureOrTheReference) {
