@@ -8,16 +8,17 @@
 
 namespace Globals {
 
-void Fugacities(const Composition& x, double T, double P, double V) {
+namespace {
+
+// ln phi_i of every gas at (T, P, V), false where the formula does not
+// apply: P = 0, T not above 0 or V not above the mixture's b. Refills a and
+// b.
+bool lnCoefficients(const Composition& x, double T, double P, double V, GasTable& lnPhi) {
   // Only the refill of Globals::a is needed here, and it does not depend on
   // the composition: an empty one spares the double sum.
   aMixture(Composition{});
   double bmix = bMixture(x);
-  if (P == 0 || !(0 < T) || !(bmix < V)) {
-    Coefficient.fill(1.0);
-    Fugacity.fill(0.0);
-    return;
-  }
+  if (P == 0 || !(0 < T) || !(bmix < V)) return false;
   double Z = (P * V) / (R * T);
   // What every gas shares, formed once.
   const double freeVolume = V - bmix;
@@ -36,9 +37,20 @@ void Fugacities(const Composition& x, double T, double P, double V) {
 #pragma GCC unroll 11
     for (int i = 0; i < NumGases; ++i) S[i] = S[i] + twoX * a[j][i];
   }
-  GasTable lnPhi;
 #pragma GCC unroll 11
   for (int i = 0; i < NumGases; ++i) lnPhi[i] = logVolume + b[i] / freeVolume - S[i] / RTV - logZ;
+  return true;
+}
+
+}  // namespace
+
+void Fugacities(const Composition& x, double T, double P, double V) {
+  GasTable lnPhi;
+  if (!lnCoefficients(x, T, P, V, lnPhi)) {
+    Coefficient.fill(1.0);
+    Fugacity.fill(0.0);
+    return;
+  }
   for (int i = 0; i < NumGases; ++i) {
     // Outside the range of the exponential the coefficient is taken as 1.
     double phi = std::fabs(lnPhi[i]) < 227 ? std::exp(lnPhi[i]) : 1.0;
@@ -46,6 +58,12 @@ void Fugacities(const Composition& x, double T, double P, double V) {
     Fugacity[i] = (x[i] * phi) * P;
     rt::RuntimeBackgroundTask();
   }
+}
+
+std::optional<GasTable> LnFugacityCoefficients(const Composition& x, double T, double P, double V) {
+  GasTable lnPhi;
+  if (!lnCoefficients(x, T, P, V, lnPhi)) return std::nullopt;
+  return lnPhi;
 }
 
 }  // namespace Globals

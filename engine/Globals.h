@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "engine/Matrix.h"
 
@@ -96,6 +97,12 @@ double VolumeChoice(RootArray& roots, int mode);
 // Writes Coefficient and Fugacity (all eleven elements; 1 and 0 unless P is
 // not 0, 0 < T and b < V), and a, b and the critical tables. No result.
 void Fugacities(const Composition& x, double T, double P, double V);
+// ln phi_i of every gas as Fugacities forms it, without taking phi as 1
+// where |ln phi| reaches 227: what judges an equilibrium of fugacities
+// beyond the range of the Doubles. None where Fugacities gives its neutral
+// result (P = 0, T not above 0 or V not above b). Writes a, b and the
+// critical tables.
+std::optional<GasTable> LnFugacityCoefficients(const Composition& x, double T, double P, double V);
 // Saturation pressure in MPa of one gas (gas index) at T (K); 0.1 for an
 // index outside 0..10. Writes the critical tables.
 double SaturationPressure(int gas, double T);
@@ -116,10 +123,11 @@ GasTable WilsonDistribution(double T, double P);
 // x: the integers are its own, not IntegerFraction. Where the integers sum to
 // 0 (fractions below the grain) or leave the 64-bit range (fractions above
 // about 9.2e6), x is rescaled by its own total, which is returned. A NaN
-// counts as 0. A finite x stays finite: when it cannot be brought to a unit
-// sum (its total is 0 or not finite, or a fraction over it is not finite) it
-// is left as it was and the result is NaN, which the caller takes as a
-// composition it cannot use.
+// counts as 0 and is set to 0 on every path. A finite x stays finite: when
+// it cannot be brought to a unit sum (its total is 0 or not finite, or a
+// fraction over it is not finite) it is left as it was (but for its NaNs)
+// and the result is NaN, which the caller takes as a composition it cannot
+// use.
 double Normaliser(Composition& x);
 
 // ------------------------------------------------------- energy functions

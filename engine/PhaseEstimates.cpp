@@ -51,28 +51,25 @@ std::optional<std::int64_t> exactIntegerSum(const Composition& x, std::array<std
   constexpr double kIntegerRange = 0x1p63;
   std::int64_t sum = 0;
   for (int i = 0; i < NumGases; ++i) {
-    // A NaN converts to 0 and so counts as 0.
-    if (!(std::fabs(static_cast<double>(PrecisionFactor) * x[i]) < kIntegerRange) && !std::isnan(x[i]))
-      return std::nullopt;
+    if (!(std::fabs(static_cast<double>(PrecisionFactor) * x[i]) < kIntegerRange)) return std::nullopt;
     scaled[i] = scaledFraction(x[i]);
     if (__builtin_add_overflow(sum, scaled[i], &sum)) return std::nullopt;
   }
   return sum;
 }
 
-// x divided by its own total, a NaN counting as 0 (and set to 0); the total,
-// or NaN with x left as it was when the total is 0 or not finite or a
-// quotient is not finite.
+// x divided by its own total; the total, or NaN with x left as it was when
+// the total is 0 or not finite or a quotient is not finite.
 double rescaleByOwnTotal(Composition& x) {
   double total = 0.0;
   for (int i = 0; i < NumGases; ++i) {
-    if (!std::isnan(x[i])) total = total + x[i];
+    total = total + x[i];
     rt::RuntimeBackgroundTask();
   }
   if (total == 0.0 || !std::isfinite(total)) return std::nan("");
   Composition rescaled;
   for (int i = 0; i < NumGases; ++i) {
-    rescaled[i] = std::isnan(x[i]) ? 0.0 : x[i] / total;
+    rescaled[i] = x[i] / total;
     if (!std::isfinite(rescaled[i])) return std::nan("");
     rt::RuntimeBackgroundTask();
   }
@@ -93,7 +90,11 @@ double rescaleByOwnTotal(Composition& x) {
 // the 64-bit range), x is rescaled by its own Double total instead, which is
 // then the result. A composition that cannot be brought to a unit sum that
 // way either is left as it was, and the result is NaN.
+//
+// A NaN fraction counts as 0 and is set to 0 first, whichever way follows.
 double Normaliser(Composition& x) {
+  for (double& xi : x)
+    if (std::isnan(xi)) xi = 0.0;
   std::array<std::int64_t, NumGases> scaled;
   const std::optional<std::int64_t> sum = exactIntegerSum(x, scaled);
   if (!sum || *sum == 0) return rescaleByOwnTotal(x);

@@ -159,13 +159,30 @@ TEST_F(Normaliser, WhatCannotSumTo1IsLeftAsItWasWithANaNResult) {
   for (const Row& row : rows) {
     auto x = row.x;
     EXPECT_TRUE(std::isnan(Globals::Normaliser(x))) << row.name;
-    for (int i = 0; i < NumGases; ++i) {
-      if (std::isnan(row.x[i])) {
-        EXPECT_TRUE(std::isnan(x[i])) << row.name << " " << i;
-      } else {
-        EXPECT_EQ(x[i], row.x[i]) << row.name << " " << i;
-      }
-    }
+    for (int i = 0; i < NumGases; ++i) EXPECT_EQ(x[i], std::isnan(row.x[i]) ? 0.0 : row.x[i]) << row.name << " " << i;
+  }
+}
+
+// A NaN counts as 0 and becomes 0 on the integers' paths too (the own
+// total's are above): where they already sum to 10^12 and where they
+// rescale.
+TEST_F(Normaliser, ANaNCountsAs0AndBecomes0OnEveryPath) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Row {
+    const char* name;
+    Globals::Composition x;
+    double total;
+    Globals::Composition expected;
+  };
+  const Row rows[] = {
+      {"integers summing to 10^12", mixture({{0, nan}, {3, 0.25}, {8, 0.75}}), 1.0, mixture({{3, 0.25}, {8, 0.75}})},
+      {"integers that rescale", mixture({{0, nan}, {3, 0.25}, {8, 0.70}}), 0.95,
+       mixture({{3, 0.25 / 0.95}, {8, 0.70 / 0.95}})},
+  };
+  for (const Row& row : rows) {
+    auto x = row.x;
+    EXPECT_DOUBLE_EQ(Globals::Normaliser(x), row.total) << row.name;
+    for (int i = 0; i < NumGases; ++i) EXPECT_DOUBLE_EQ(x[i], row.expected[i]) << row.name << " " << i;
   }
 }
 

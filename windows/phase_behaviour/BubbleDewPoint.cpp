@@ -233,10 +233,12 @@ std::optional<double> BubbleDewPoint::Given() {
 // Iterates from the start value in `dataEntry2`, the given condition in its
 // field and the phases in Globals::xgas and Globals::ygas, which it updates
 // in every pass, until the two phases are in equilibrium. Refused, with the
-// shared state as it was, when the given condition or the start value is no
-// finite number (a temperature not above 0 K), when a value of the
-// first-approach lists reads as none, or when the phases cannot be brought
-// to a unit sum, at the start (as the lists' edits left them) or in a pass.
+// shared state as it was, when the given condition is no finite number (a
+// temperature not above 0 K), when the start value is not a finite number
+// above 0 (a run from a pressure or temperature at or below 0 can never
+// succeed), when a value of the first-approach lists reads as none, or when
+// the phases cannot be brought to a unit sum, at the start (as the lists'
+// edits left them) or in a pass.
 void BubbleDewPoint::calculate_Action() {
   const bool temperatureGiven = radioButton("RadioButtonTh").Value();
   const bool pressureGiven = radioButton("RadioButtonPh").Value();
@@ -246,7 +248,7 @@ void BubbleDewPoint::calculate_Action() {
   const std::optional<double> X0 = shared::FiniteEntry(editField("dataEntry2").Text());
   // The phases with the hand edits of the first-approach lists.
   phase::Composition x = Globals::xgas, y = Globals::ygas;
-  if (!given || !X0 || (pressureGiven && !(*X0 > 0.0)) || !lists_.ShowFiniteNumbers() || !phase::Normalise(x, y)) {
+  if (!given || !X0 || !(*X0 > 0.0) || !lists_.ShowFiniteNumbers() || !phase::Normalise(x, y)) {
     results_.Refuse();
     return;
   }

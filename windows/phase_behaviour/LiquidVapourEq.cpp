@@ -174,18 +174,21 @@ void LiquidVapourEq::Clear_Action() {
 // the bulk composition afresh; the balance is the difference of the phase
 // totals before normalisation. Globals::xgas and Globals::ygas are not used.
 //
-// Refused, with the shared state as it was, when the bulk molar volume, the
-// temperature or the start pressure is no finite number or the temperature
-// is not above 0 K (the status line says that nothing was solved), or when
-// the start volume fraction is no finite number (the fractions text).
+// Refused, with the shared state as it was, when the bulk molar volume or
+// the temperature is no finite number, the temperature is not above 0 K or
+// the start pressure is not a finite number above 0 (a run from a pressure
+// at or below 0 can never succeed): the status line says that nothing was
+// solved; or when the start volume fraction is no finite number (the
+// fractions text).
 void LiquidVapourEq::calculate_Action() {
   const std::optional<double> bulk = shared::FiniteEntry(editField("dataEntry").Text());
   double T = 0.0;
   const bool temperature = unit_.Read(T) && T > 0.0;
   const std::optional<double> start = shared::FiniteEntry(editField("dataEntry2").Text());
+  const bool startAboveZero = start && *start > 0.0;
   const std::optional<double> fraction = shared::FiniteEntry(editField("dataEntry3").Text());
-  if (!bulk || !temperature || !start || !fraction) {
-    results_.Refuse(bulk && temperature && start ? kFractionsFailure : phase::kNoSolution);
+  if (!bulk || !temperature || !startAboveZero || !fraction) {
+    results_.Refuse(bulk && temperature && startAboveZero ? kFractionsFailure : phase::kNoSolution);
     return;
   }
   const double Vb = *bulk, X0 = *start, beta0 = *fraction;

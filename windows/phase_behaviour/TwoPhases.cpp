@@ -46,11 +46,23 @@ void PhasePair::Evaluate(const Composition& x, const Composition& y, double T, d
 
 bool PhasePair::EvaluateEquilibrium(const Composition& x, const Composition& y, double T, double P) {
   Evaluate(x, y, T, P);
+  // The engine takes a coefficient as 1 where |ln phi| reaches 227, and the
+  // windows show it so; the judgement takes each as the formula gives it,
+  // in logarithms, so that fugacities beyond the Doubles are judged too.
+  const std::optional<GasTable> lnPhiX = Globals::LnFugacityCoefficients(x, T, P, Vx);
+  const std::optional<GasTable> lnPhiY = Globals::LnFugacityCoefficients(y, T, P, Vy);
+  if (!lnPhiX || !lnPhiY || !(P > 0.0)) return false;
+  const double lnP = std::log(P);
   for (int i = 0; i < Globals::NumGases; ++i) {
     if (!(Globals::fraction[i] > 0.0)) continue;
-    const double fx = (x[i] * phiX[i]) * P, fy = (y[i] * phiY[i]) * P;
-    const double tolerance = kFugacityTolerance * std::max(std::fabs(fx), std::fabs(fy)) +
-                             (kFractionGrain * std::max(phiX[i], phiY[i])) * std::fabs(P);
+    const double lnFx = std::log(x[i]) + (*lnPhiX)[i] + lnP;
+    const double lnFy = std::log(y[i]) + (*lnPhiY)[i] + lnP;
+    const double lnGrain = std::log(kFractionGrain) + std::max((*lnPhiX)[i], (*lnPhiY)[i]) + lnP;
+    // Everything in units of the largest of the three, which is then 1.
+    const double lnUnit = std::max({lnFx, lnFy, lnGrain});
+    if (!std::isfinite(lnUnit)) return false;
+    const double fx = std::exp(lnFx - lnUnit), fy = std::exp(lnFy - lnUnit);
+    const double tolerance = kFugacityTolerance * std::max(fx, fy) + std::exp(lnGrain - lnUnit);
     if (!(std::fabs(fx - fy) <= tolerance)) return false;
   }
   return true;

@@ -67,11 +67,15 @@ struct PhasePair {
   double K(int gas) const { return phiY[gas] > 0.0 ? phiX[gas] / phiY[gas] : 1.0; }
 
   // Evaluates x and y as above, then tells whether they are in equilibrium
-  // there: for every gas of the fluid (bulk fraction above 0) the fugacities
-  // x_i phiX_i P and y_i phiY_i P are finite and agree to 1e-9 of the larger,
-  // give or take two units of the 10^-12 grain of a fraction times the
-  // larger coefficient and P (the bubble-dew point window holds its phases
-  // at that grain, so a trace gas can come no closer).
+  // there: for every gas of the fluid (bulk fraction above 0) the true
+  // fugacities x_i phiX_i P and y_i phiY_i P, with each phi as the van der
+  // Waals formula gives it (also where Fugacities takes it as 1), agree to
+  // 1e-9 of the larger, give or take two units of the 10^-12 grain of a
+  // fraction times the larger coefficient and P (the bubble-dew point window
+  // holds its phases at that grain, so a trace gas can come no closer).
+  // Compared in logarithms, so fugacities below the smallest Double are
+  // judged as well. No equilibrium at a pressure not above 0 or where a
+  // phase has no coefficients (T not above 0, V not above b).
   bool EvaluateEquilibrium(const Composition& x, const Composition& y, double T, double P);
 };
 

@@ -1,8 +1,10 @@
 // Both two-phase windows under bad input. An entry that is no number the
-// press can take (no finite number, or a temperature not above 0 K) is
-// refused before anything is stored, with the window's own failure text;
-// and whatever is typed or pressed in whatever order, with odd fluids, no
-// press fails or hangs and no window shows an infinity or a NaN.
+// press can take (no finite number, a temperature not above 0 K, or a start
+// value at or below 0, from which no run can succeed) is refused before
+// anything is stored, with the window's own failure text; and whatever is
+// typed or pressed in whatever order, with odd fluids, no press fails or
+// hangs, no window shows an infinity or a NaN, every solution shown is an
+// equilibrium, and a sound calculation still solves.
 
 #include <cmath>
 #include <functional>
@@ -10,6 +12,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/windows/FiniteChecks.h"
@@ -87,7 +90,7 @@ TEST_F(BadInputTest, AnEntryThatIsNoNumberThePressCanTakeIsRefused) {
       {"bubble-dew, pressure, first approach", bubble, byPressure, "dataEntryPh", {}, "FirstApproach", kNoSolution,
        true},
       {"bubble-dew, pressure, calculate", bubble, byPressure, "dataEntryPh", {}, "calculate", kNoSolution},
-      {"bubble-dew, start pressure", bubble, byTemperature, "dataEntry2", {}, "calculate", kNoSolution},
+      {"bubble-dew, start pressure", bubble, byTemperature, "dataEntry2", notAboveZero, "calculate", kNoSolution},
       {"bubble-dew, start temperature", bubble, byPressure, "dataEntry2", notAboveZero, "calculate", kNoSolution},
       {"bubble-dew, phase X value", bubble, byTemperature, "ListBoxPhaseX", {}, "calculate", kNoSolution},
       {"bubble-dew, phase Y value", bubble, byCelsius, "ListBoxPhaseY", {}, "calculate", kNoSolution},
@@ -96,7 +99,7 @@ TEST_F(BadInputTest, AnEntryThatIsNoNumberThePressCanTakeIsRefused) {
       {"liquid-vapour, temperature, calculate", liquidVapour, split, "dataEntry1", notAboveZero, "calculate",
        kNoSolution},
       {"liquid-vapour, bulk molar volume", liquidVapour, split, "dataEntry", {}, "calculate", kNoSolution},
-      {"liquid-vapour, start pressure", liquidVapour, split, "dataEntry2", {}, "calculate", kNoSolution},
+      {"liquid-vapour, start pressure", liquidVapour, split, "dataEntry2", notAboveZero, "calculate", kNoSolution},
       {"liquid-vapour, start volume fraction", liquidVapour, split, "dataEntry3", {}, "calculate", kFractions},
   };
   for (const Row& row : rows) {
@@ -213,16 +216,27 @@ std::vector<Globals::Composition> Fluids() {
   return {empty, pure, pair, odd, all, cold};
 }
 
+// A number typed for a temperature, in kelvin as the unit switch reads it.
+double EnteredKelvin(fw::Window& window, const char* field) {
+  const double number = rt::Val(window.editField(field).Text());
+  return window.radioButton("Celsius").Value() ? number + 273.15 : number;
+}
+
 struct Drive {
   const char* name;
   std::vector<const char*> fields, radios, buttons, lists;
   std::set<std::string> rebuilding;  // buttons that write the start fields and refill the lists
+  // The temperature (K) and pressure (MPa) of what the window shows as solved.
+  std::function<std::pair<double, double>(fw::Window&)> solved;
+  // Sound steps that solve from whatever state, with the fluid CO2/CH4 0.5/0.5.
+  std::vector<std::string> sound;
 };
 
 class RandomBadInputTest : public WindowTest {
  protected:
   struct Counts {
     int presses = 0, nonFinite = 0, solutions = 0, refusedOrNone = 0, other = 0;
+    int soundRuns = 0, soundSolved = 0;
   };
 
   // What the user typed and the window still shows as typed: those fields
@@ -243,6 +257,16 @@ class RandomBadInputTest : public WindowTest {
     static std::string CellText(fw::ListBox& list, int row) { return row < list.RowCount() ? list.Cell(row, 1) : ""; }
   };
 
+  // Whatever a window shows as solved is an equilibrium by the reference.
+  static bool ExpectSolvedIsEquilibrium(fw::Window& window, const Drive& drive, const std::string& where) {
+    const std::string status = TextOf(window, "ResultText");
+    if (!StartsWith(status, "Solution after") && status != kTrivial) return false;
+    EXPECT_GT(NumberOf(window, "Answer"), 0) << where;
+    const auto [T, P] = drive.solved(window);
+    ExpectEquilibrium(window, T, P, where);
+    return true;
+  }
+
   void Run(fw::Window& window, const Drive& drive, unsigned seed, Counts& counts) {
     test::ErrorCapture errors;
     std::mt19937 random(seed);
@@ -250,6 +274,16 @@ class RandomBadInputTest : public WindowTest {
     const auto fluids = Fluids();
     Typed typed;
     for (int step = 0; step < 400; ++step) {
+      const std::string where = std::string(drive.name) + " seed " + std::to_string(seed) + " step " + std::to_string(step);
+      // Now and then the sound steps, which must solve whatever came before.
+      if (step % 100 == 99) {
+        SetFluid({{CO2, 0.5}, {CH4, 0.5}});
+        Perform(window, drive.sound);
+        ++counts.soundRuns;
+        counts.soundSolved += StartsWith(TextOf(window, "ResultText"), "Solution after") &&
+                              ExpectSolvedIsEquilibrium(window, drive, where + " sound");
+        continue;
+      }
       switch (pick(5)) {
         case 0: {
           const char* field = drive.fields[pick(drive.fields.size())];
@@ -285,13 +319,10 @@ class RandomBadInputTest : public WindowTest {
             });
           Press(window, button);
           ++counts.presses;
-          counts.nonFinite +=
-              ExpectNoNonFiniteShown(window, std::string(drive.name) + " step " + std::to_string(step) + " " + button,
-                                     typed.Shown(window));
+          counts.nonFinite += ExpectNoNonFiniteShown(window, where + " " + button, typed.Shown(window));
           const std::string status = TextOf(window, "ResultText");
-          if (StartsWith(status, "Solution after") || status == kTrivial) {
+          if (ExpectSolvedIsEquilibrium(window, drive, where + " " + button)) {
             ++counts.solutions;
-            EXPECT_GT(NumberOf(window, "Answer"), 0) << drive.name << " step " << step;
           } else if (status == kNoSolution || status == kFractions) {
             ++counts.refusedOrNone;
           } else {
@@ -308,7 +339,10 @@ class RandomBadInputTest : public WindowTest {
     RecordProperty(std::string(name) + "_non_finite_shown", counts.nonFinite);
     RecordProperty(std::string(name) + "_solutions", counts.solutions);
     RecordProperty(std::string(name) + "_refused_or_no_solution", counts.refusedOrNone);
+    RecordProperty(std::string(name) + "_sound_runs_solved", counts.soundSolved);
     EXPECT_EQ(counts.nonFinite, 0);
+    EXPECT_EQ(counts.soundSolved, counts.soundRuns);
+    EXPECT_GT(counts.soundRuns, 0);
   }
 };
 
@@ -319,7 +353,13 @@ TEST_F(RandomBadInputTest, BubbleDewPointShowsNoInfinityOrNaNWhateverIsTyped) {
                     {"RadioButtonTh", "RadioButtonPh", "Kelvin", "Celsius", "Vapour1", "Liquid1"},
                     {"FirstApproach", "calculate", "calculate", "Clear"},
                     {"ListBoxPhaseX", "ListBoxPhaseY"},
-                    {"FirstApproach", "Clear"}};
+                    {"FirstApproach", "Clear"},
+                    [](fw::Window& w) {
+                      const double X = NumberOf(w, "Answer");
+                      if (w.radioButton("RadioButtonTh").Value()) return std::pair{EnteredKelvin(w, "dataEntryTh"), X};
+                      return std::pair{X, rt::Val(w.editField("dataEntryPh").Text())};
+                    },
+                    {"RadioButtonTh", "Kelvin", "dataEntryTh=200", "Liquid1", "FirstApproach", "calculate"}};
   Counts total;
   for (unsigned seed : {1u, 2u, 3u}) Run(window, drive, seed, total);
   Report("bubble_dew", total);
@@ -332,7 +372,9 @@ TEST_F(RandomBadInputTest, LiquidVapourEqShowsNoInfinityOrNaNWhateverIsTyped) {
                     {"Kelvin", "Celsius"},
                     {"CalFirstApproach", "calculate", "calculate", "Clear"},
                     {"ListBoxPhaseX", "ListBoxPhaseY"},
-                    {"CalFirstApproach", "Clear"}};
+                    {"CalFirstApproach", "Clear"},
+                    [](fw::Window& w) { return std::pair{EnteredKelvin(w, "dataEntry1"), NumberOf(w, "Answer")}; },
+                    {"Kelvin", "dataEntry=100", "dataEntry1=200", "CalFirstApproach", "calculate"}};
   Counts total;
   for (unsigned seed : {1u, 2u, 3u}) Run(window, drive, seed, total);
   Report("liquid_vapour", total);

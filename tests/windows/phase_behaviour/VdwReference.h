@@ -79,10 +79,16 @@ inline Real LnPhi(const Globals::Composition& x, int i, Real T, Real V) {
   return f.b[i] / (V - bm) - std::log(P * (V - bm) / (kR * T)) - 2 * s / (kR * T * V);
 }
 
-// phi_i P of gas i (MPa), its fugacity per unit of its fraction.
+// phi_i P of gas i (MPa), its fugacity per unit of its fraction: with P
+// from the isotherm, R T / (V - b) exp(b_i / (V - b) - 2 sum_j x_j a_ij /
+// (R T V)). Written without P, which in a liquid far below its vapour
+// pressure is the difference of terms many decades larger.
 inline Real PhiP(const Globals::Composition& x, int i, Real T, Real V) {
   const Fluid& f = Gases();
-  return std::exp(LnPhi(x, i, T, V)) * Pressure(f.aMix(x), f.bMix(x), T, V);
+  const Real bm = f.bMix(x);
+  Real s = 0;
+  for (int j = 0; j < Globals::NumGases; ++j) s += x[j] * std::sqrt(f.a[i] * f.a[j]);
+  return kR * T / (V - bm) * std::exp(f.b[i] / (V - bm) - 2 * s / (kR * T * V));
 }
 
 // The fugacity x_i phi_i P of gas i (MPa).
