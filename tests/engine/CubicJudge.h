@@ -26,6 +26,7 @@
 #include <limits>
 #include <string>
 
+#include "engine/DepressedCubic.h"
 #include "engine/Globals.h"
 
 namespace cubicjudge {
@@ -153,8 +154,7 @@ inline int decidedRealCount(double A, double B, double C) {
 }
 
 inline bool closedFormGivesZeros(double A, double B, double C) {
-  const double p = (3 * B - A * A) / 3;
-  const double q = ((2 * A) * A * A - (9 * A) * B + 27 * C) / 27;
+  const auto [p, q] = Globals::detail::Depressed(A, B, C);
   return p * q == 0;
 }
 
@@ -169,8 +169,7 @@ inline std::string layoutFault(double A, double B, double C, const Globals::Root
   }
   if (r[1][1] == 0 || r[1][2] != -r[1][1]) return "imaginary parts not opposite";
   if (r[0][1] != r[0][2]) return "a pair with two real parts";
-  const double p = (3 * B - A * A) / 3;
-  const double q = ((2 * A) * A * A - (9 * A) * B + 27 * C) / 27;
+  const auto [p, q] = Globals::detail::Depressed(A, B, C);
   if ((r[1][1] > 0) != (p < 0 && q > 0)) return "the pair's imaginary part at k = 1 has the wrong sign";
   return "";
 }
