@@ -268,8 +268,8 @@ bool closedFormProven(const Cubic& f, RootArray& r) {
 // nearest to the exact root or its neighbour wherever the root's condition
 // allows: the deflation leaves the other two a few units of Wide times
 // their condition away, and the first root stops where Newton's steps
-// rest, a few units of Wide from its own. A complex pair stays as the
-// quadratic gives it: neither its real nor its imaginary part is polished.
+// rest, as far from its own. A complex pair stays as the quadratic gives
+// it: neither its real nor its imaginary part is polished.
 
 using Wide = long double;
 static_assert(std::numeric_limits<Wide>::digits >= 64 && std::numeric_limits<Wide>::max_exponent >= 16384 &&
@@ -410,29 +410,45 @@ Wide accurateValue(const WideCubic& g, Wide y) {
   return s + error;
 }
 
-// Newton steps on the cubic from y while they lower the residual and stay
-// near y: next to a double root a step can leap to another root, whose
-// residual is lower too. The residual is compensated, so that the steps
-// come to the Wide number next to the root wherever the root's condition
-// Scale(y)/|y f'(y)| is below about 2^50: then the Double that the root is
-// rounded to is the nearest or its neighbour. (With Horner's sum in Wide
-// alone they would stop a few units of Wide times the condition away, as
-// the deflation does.)
-Wide polishWide(const WideCubic& g, Wide y) {
-  const Wide reach = kPolishReach * std::fabs(y);
-  const Wide start = y;
-  Wide value = accurateValue(g, y), ignored, slope;
+// Newton steps on the cubic from y while they lower the residual, as
+// residual(y) forms it, and stay near start: next to a double root a step
+// can leap to another root, whose residual is lower too.
+template <class Residual>
+Wide newtonWhileLower(const WideCubic& g, Wide y, Wide start, Residual residual) {
+  const Wide reach = kPolishReach * std::fabs(start);
+  Wide value = residual(y), ignored, slope;
   g.Evaluate(y, ignored, slope);
   for (int step = 0; step < kMaxPolishSteps && value != 0 && slope != 0; ++step) {
     const Wide next = y - value / slope;
     if (!(std::fabs(next - start) <= reach)) break;
-    const Wide nextValue = accurateValue(g, next);
+    const Wide nextValue = residual(next);
     if (!(std::fabs(nextValue) < std::fabs(value))) break;
     y = next;
     value = nextValue;
     g.Evaluate(y, ignored, slope);
   }
   return y;
+}
+
+// Where a root's condition Scale(y)/|y f'(y)| is at most 2^7, Horner's sum
+// in Wide places it within a few units of Wide times the condition, below
+// a tenth of a Double's ulp. Beyond, the steps go on with the compensated
+// residual, which places the root at the Wide number next to it wherever
+// the condition is below about 2^50, so that the Double it is rounded to
+// is the nearest or its neighbour (Horner's sum in Wide alone would leave
+// it, as the deflation does, a few units of Wide times the condition away).
+constexpr Wide kPlainCondition = 0x1p7L;
+
+Wide sharpened(const WideCubic& g, Wide y, Wide start) {
+  Wide value, slope;
+  g.Evaluate(y, value, slope);
+  if (!(std::fabs(y) * std::fabs(slope) * kPlainCondition < g.Scale(y))) return y;
+  return newtonWhileLower(g, y, start, [&g](Wide x) { return accurateValue(g, x); });
+}
+
+// A root of the quadratic polished on the cubic.
+Wide polishWide(const WideCubic& g, Wide y) {
+  return sharpened(g, newtonWhileLower(g, y, y, [&g](Wide x) { return g.Value(x); }), y);
 }
 
 // The sign the closed form gives the imaginary part of root 1: positive
@@ -469,8 +485,9 @@ RootArray formedAnew(double A, double B, double C, const RootArray& closed) {
   if (std::fabs(quarterDiscriminant) <= kDoubleRootTie * (half * half + std::fabs(c0))) quarterDiscriminant = 0;
 
   RootArray r{};
-  // Polished after the deflation, which takes y1 as Newton's steps left it.
-  const double first = static_cast<double>(polishWide(g, y1)) + 0.0;
+  // Sharpened after the deflation, which takes y1 as Newton's steps left
+  // it: at rest there on Horner's sum in Wide.
+  const double first = static_cast<double>(sharpened(g, y1, y1)) + 0.0;
   // A pair closer to the real axis than the smallest Double is a double root.
   const double im = quarterDiscriminant < 0 ? static_cast<double>(std::sqrt(-quarterDiscriminant)) : 0.0;
   if (im != 0) {

@@ -105,6 +105,23 @@ TEST_F(CubicSweep, CubicsThatOnceFailedAreSolved) {
   for (const Row& row : rows) expectJudged(row);
 }
 
+// A root beside a double root or a pair close to the real axis, the
+// double root of the quadratic that the root leaves: from there, where f'
+// is nearly 0, a Newton step can leap to the root beside, whose residual
+// is lower. The polish stays near the root it starts from, and no root is
+// listed twice.
+TEST_F(CubicSweep, APolishStepDoesNotLeapToAnotherRoot) {
+  const Row rows[] = {
+      {"a tiny root beside a double root at -1e-18", 0x1.28877a69c5338p-59, 0x1.577992c6ee1e1p-120,
+       0x1.b0c543e9a194cp-378},
+      {"a tiny root beside a double root at -7e12", 0x1.7fe20a8a82e37p+43, 0x1.1fd3119088516p+85,
+       0x1.be97903229304p-11},
+      {"a small root beside a double root at 5e19", -0x1.5507cb4928724p+66, 0x1.c64dc3cda52dbp+130,
+       -0x1.49d45aeaeacb1p+68},
+  };
+  for (const Row& row : rows) expectJudged(row);
+}
+
 // A double root beside a simple one at ratio t = 78993/65536, where f' is
 // small beside the cubic's scale and Newton's steps stall in the rounding
 // of f: at every scale 2^e with exact coefficients and at 1.5 2^e with
