@@ -14,7 +14,7 @@
 //   where the closed form's t < -1 (p < 0 < q) makes it positive;
 // - each root within a few rounding radii of an exact root, found by
 //   Newton's steps in extended precision from the root given and proven a
-//   root in quadruple precision;
+//   root in quadruple precision, or proven by its own residual;
 // - the roots so found the whole set: their sum, pairwise products and
 //   product give the coefficients back (a root missed or listed twice
 //   fails here);
@@ -205,6 +205,17 @@ inline Verdict Judge(double A, double B, double C, const Globals::RootArray& r) 
         radius = roundingRadius(f, exact);
         distance = modulus(given[k] - exact);
       }
+    }
+    // In a cluster of close roots the steps can leap from the root given to
+    // one beyond the cluster, whose residual is lower. The root given is
+    // then proven by its own residual where that is a root's: a residual
+    // within 2^-56 Scale, a 64th of the rounding, puts it within a quarter
+    // of its rounding radius of an exact root (d |f'| <= 4 |f|, d^2 |f''|
+    // <= 8 |f| and d^3 <= |f| at the exact root nearest).
+    if (distance > kRadiiAllowed * radius + kGrain && isRoot(f, given[k])) {
+      exact = given[k];
+      radius = roundingRadius(f, exact);
+      distance = 0;
     }
     if (!isRoot(f, exact)) return fail("root " + std::to_string(k) + " is no root");
     if (modulus(exact) > std::numeric_limits<double>::max()) {  // not representable
