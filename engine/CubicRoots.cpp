@@ -469,8 +469,10 @@ double largestRealRoot(const RootArray& r) {
 }
 
 // The roots of y^3 + A y^2 + B y + C formed anew, one real root found from
-// the closed form's roots r where they offer one.
-RootArray formedAnew(double A, double B, double C, const RootArray& closed) {
+// the closed form's roots where they offer one. Kept out of line: inlined
+// into CubicEquation, this rare path cost the closed form's path some of
+// its registers.
+[[gnu::noinline]] RootArray formedAnew(double A, double B, double C, const RootArray& closed) {
   const WideCubic g{A, B, C};
   Wide y1 = 0;
   if (!newtonConverges(g, largestRealRoot(closed), y1)) y1 = realRoot(g);
