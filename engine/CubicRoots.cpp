@@ -264,12 +264,15 @@ bool closedFormProven(const Cubic& f, RootArray& r) {
 // The quadratic it leaves, from Vieta's relations in the form that does not
 // cancel, gives the other two: real or a complex pair by the sign of its
 // discriminant, a double root where that is within rounding of 0. Every
-// real root is then polished on the cubic itself, so that it is the Double
-// nearest to the exact root or its neighbour wherever the root's condition
-// allows: the deflation leaves the other two a few units of Wide times
-// their condition away, and the first root stops where Newton's steps
-// rest, as far from its own. A complex pair stays as the quadratic gives
-// it: neither its real nor its imaginary part is polished.
+// real root is then polished on the cubic itself: the two of the quadratic,
+// which the deflation leaves a few units of Wide times their condition
+// Scale(y)/|y f'(y)| away, by Newton's steps; the first, found by Newton's
+// steps already, where its condition calls for it. Where the condition
+// exceeds 2^7 the steps take a residual formed as in twice the precision,
+// so that a real root is the Double nearest to the exact root or its
+// neighbour up to conditions of about 2^29, where the tie of the
+// discriminant makes two close roots one. A complex pair stays as the
+// quadratic gives it: neither its real nor its imaginary part is polished.
 
 using Wide = long double;
 static_assert(std::numeric_limits<Wide>::digits >= 64 && std::numeric_limits<Wide>::max_exponent >= 16384 &&
@@ -433,10 +436,10 @@ Wide newtonWhileLower(const WideCubic& g, Wide y, Wide start, Residual residual)
 // Where a root's condition Scale(y)/|y f'(y)| is at most 2^7, Horner's sum
 // in Wide places it within a few units of Wide times the condition, below
 // a tenth of a Double's ulp. Beyond, the steps go on with the compensated
-// residual, which places the root at the Wide number next to it wherever
-// the condition is below about 2^50, so that the Double it is rounded to
-// is the nearest or its neighbour (Horner's sum in Wide alone would leave
-// it, as the deflation does, a few units of Wide times the condition away).
+// residual, which brings them within a unit of Wide of the root: the
+// Double it is rounded to is then the nearest or its neighbour. (Horner's
+// sum in Wide alone would leave it, as the deflation does, a few units of
+// Wide times the condition away.)
 constexpr Wide kPlainCondition = 0x1p7L;
 
 Wide sharpened(const WideCubic& g, Wide y, Wide start) {
