@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/DepressedCubic.h"
 #include "engine/Globals.h"
 #include "runtime/Runtime.h"
 
@@ -80,8 +81,7 @@ void negativeP(double p, double q, RootArray& r) {
 // The closed form: the roots by the hyperbolic or the trigonometric form,
 // shifted by -A/3; false, with r untouched, when p q = 0.
 bool closedForm(double A, double B, double C, RootArray& r) {
-  double p = (3 * B - A * A) / 3;
-  double q = ((2 * A) * A * A - (9 * A) * B + 27 * C) / 27;
+  const auto [p, q] = detail::Depressed(A, B, C);
   if (p * q == 0) return false;
   if (0 < p) {
     hyperbolicPositiveP(p, q, r);
@@ -257,11 +257,22 @@ bool closedFormProven(const Cubic& f, RootArray& r) {
 // The roots anew, in extended precision: 64 bits against the Double's 53,
 // and an exponent range in which no product of up to four Doubles
 // overflows or underflows, so that no scaling is needed. One real root is
-// found by Newton's steps kept inside an interval where the cubic changes
-// sign; the quadratic it leaves, from Vieta's relations in the form that
-// does not cancel, gives the other two: real or a complex pair by the sign
-// of its discriminant, a double root where that is within rounding of 0.
-// Every real root is then polished on the cubic itself.
+// found by Newton's steps from the closed form's root or, failing that,
+// kept inside an interval where the cubic changes sign; it is taken only
+// where the cubic proves it a root: by a residual within the rounding of
+// extended precision, or by a change of sign between neighbouring numbers.
+// The quadratic it leaves, from Vieta's relations in the form that does not
+// cancel, gives the other two: real or a complex pair by the sign of its
+// discriminant, a double root where that is within rounding of 0. Every
+// real root is then polished on the cubic itself: the two of the quadratic,
+// which the deflation leaves a few units of Wide times their condition
+// Scale(y)/|y f'(y)| away, by Newton's steps; the first, found by Newton's
+// steps already, where its condition calls for it. Where the condition
+// exceeds 2^7 the steps take a residual formed as in twice the precision,
+// so that a real root is the Double nearest to the exact root or its
+// neighbour up to conditions of about 2^29, where the tie of the
+// discriminant makes two close roots one. A complex pair stays as the
+// quadratic gives it: neither its real nor its imaginary part is polished.
 
 using Wide = long double;
 static_assert(std::numeric_limits<Wide>::digits >= 64 && std::numeric_limits<Wide>::max_exponent >= 16384 &&
@@ -288,6 +299,17 @@ constexpr Wide kPolishReach = 0x1p-16L;
 
 using WideCubic = CubicOf<Wide>;
 
+// Whether Newton's step f(y)/f'(y), from y to next, is below the rounding
+// of y at a slope f'(y) that is not 0. That proves y a root by its
+// residual: |f'(y)| <= 3 Scale(y)/|y|, so |f(y)| is within 6 units of
+// Scale, the rounding of Horner's sum, and y within a few rounding radii
+// of extended precision of an exact root (see the proof above), far below
+// a Double's rounding. At a slope of 0 the step is 0 and proves nothing:
+// f' vanishes between the roots as well as at a double root.
+bool restsAtRoot(Wide y, Wide slope, Wide next) {
+  return slope != 0 && std::fabs(next - y) <= 2 * kWideUnitRoundoff * std::fabs(y);
+}
+
 // A real root: Newton's steps inside an interval where the cubic changes
 // sign, halving it instead where a step would leave it or is not at least
 // half the step before the last one (the safeguard of Numerical Recipes'
@@ -296,6 +318,12 @@ using WideCubic = CubicOf<Wide>;
 // 2 max(|f(X)|^(1/3), |f'(X)|^(1/2)) of X (Fujiwara's bound for the cubic
 // in y - X, which has no square term), widened where rounding hides the
 // sign change. The steps start at its far end, outside the roots.
+// Every point returned is proven a root: by a residual of 0, by Newton's
+// step (restsAtRoot), or as the better end of an interval that has shrunk
+// to two neighbouring numbers, where either the change of sign is real or
+// the end's residual is within the rounding of f. Where f' is small beside
+// Scale the rounding of f keeps the steps from resting: they stall, and the
+// halving goes on to neighbours.
 Wide realRoot(const WideCubic& g) {
   if (g.C == 0) return 0;
   const Wide X = -g.A / 3;
@@ -312,7 +340,7 @@ Wide realRoot(const WideCubic& g) {
     if (value == 0) return y;
     (value < 0 ? negative : positive) = y;
     Wide next = slope == 0 ? y : y - value / slope;
-    if (std::fabs(next - y) <= 2 * kWideUnitRoundoff * std::fabs(y)) return y;  // converged to rounding
+    if (restsAtRoot(y, slope, next)) return y;
     const bool inside = (negative < next && next < positive) || (positive < next && next < negative);
     const bool fast = 2 * std::fabs(value) < std::fabs(stepBefore * slope);
     stepBefore = step;
@@ -322,15 +350,16 @@ Wide realRoot(const WideCubic& g) {
       next = negative + (positive - negative) / 2;
       step = std::fabs(positive - negative) / 2;
     }
-    if (next == y || next == negative || next == positive) break;
+    if (next == negative || next == positive) break;  // neighbours: a halving that cannot halve
     y = next;
   }
   return std::fabs(g.Value(negative)) < std::fabs(g.Value(positive)) ? negative : positive;
 }
 
 // Newton's steps from a close start: true, with the root in y, where they
-// come to rest within a few steps (the root of a simple start from the
-// closed form); false for a start that is not finite or not close.
+// come to rest within a few steps at a point proven a root (the root of a
+// simple start from the closed form); false for a start that is not finite
+// or not close, and where the rounding of f keeps them from resting.
 bool newtonConverges(const WideCubic& g, double start, Wide& y) {
   if (!std::isfinite(start)) return false;
   y = start;
@@ -340,38 +369,95 @@ bool newtonConverges(const WideCubic& g, double start, Wide& y) {
     if (value == 0) return true;
     if (slope == 0) return false;
     const Wide next = y - value / slope;
-    if (std::fabs(next - y) <= 2 * kWideUnitRoundoff * std::fabs(y)) return true;
+    if (restsAtRoot(y, slope, next)) return true;
     y = next;
   }
   return false;
 }
 
-// Newton steps on the cubic from y while they lower the residual and stay
-// near y: next to a double root a step can leap to another root, whose
-// residual is lower too.
-Wide polishWide(const WideCubic& g, Wide y) {
-  const Wide reach = kPolishReach * std::fabs(y);
-  const Wide start = y;
-  Wide value, slope;
-  g.Evaluate(y, value, slope);
+// a + b = s + e and a b = p + e exactly: Knuth's sum, and Dekker's
+// product with Veltkamp's split at 2^32 + 1 for the 64-bit significand. No
+// product of numbers in the range of a root of Double coefficients
+// overflows or underflows in Wide, so both are exact here.
+void twoSum(Wide a, Wide b, Wide& s, Wide& e) {
+  s = a + b;
+  const Wide bPart = s - a;
+  e = (a - (s - bPart)) + (b - bPart);
+}
+void split(Wide a, Wide& high, Wide& low) {
+  const Wide c = 0x1.00000001p+32L * a;
+  high = c - (c - a);
+  low = a - high;
+}
+void twoProduct(Wide a, Wide b, Wide& p, Wide& e) {
+  p = a * b;
+  Wide aHigh, aLow, bHigh, bLow;
+  split(a, aHigh, aLow);
+  split(b, bHigh, bLow);
+  e = aLow * bLow - (((p - aHigh * bHigh) - aLow * bHigh) - aHigh * bLow);
+}
+
+// f(y) by compensated Horner (Graillat, Langlois and Louvet): Horner's rule
+// with the rounding error of every step carried along, as accurate as in
+// twice the precision and then rounded, within u |f(y)| + 36 u^2 Scale(y)
+// of the exact value.
+Wide accurateValue(const WideCubic& g, Wide y) {
+  Wide s, error, product, productError, sumError;
+  twoSum(y, g.A, s, error);
+  twoProduct(s, y, product, productError);
+  twoSum(product, g.B, s, sumError);
+  error = error * y + (productError + sumError);
+  twoProduct(s, y, product, productError);
+  twoSum(product, g.C, s, sumError);
+  error = error * y + (productError + sumError);
+  return s + error;
+}
+
+// Newton steps on the cubic from y while they lower the residual, as
+// residual(y) forms it, and stay near start: next to a double root a step
+// can leap to another root, whose residual is lower too.
+template <class Residual>
+Wide newtonWhileLower(const WideCubic& g, Wide y, Wide start, Residual residual) {
+  const Wide reach = kPolishReach * std::fabs(start);
+  Wide value = residual(y), ignored, slope;
+  g.Evaluate(y, ignored, slope);
   for (int step = 0; step < kMaxPolishSteps && value != 0 && slope != 0; ++step) {
     const Wide next = y - value / slope;
     if (!(std::fabs(next - start) <= reach)) break;
-    Wide nextValue, nextSlope;
-    g.Evaluate(next, nextValue, nextSlope);
+    const Wide nextValue = residual(next);
     if (!(std::fabs(nextValue) < std::fabs(value))) break;
     y = next;
     value = nextValue;
-    slope = nextSlope;
+    g.Evaluate(y, ignored, slope);
   }
   return y;
+}
+
+// Where a root's condition Scale(y)/|y f'(y)| is at most 2^7, Horner's sum
+// in Wide places it within a few units of Wide times the condition, below
+// a tenth of a Double's ulp. Beyond, the steps go on with the compensated
+// residual, which brings them within a unit of Wide of the root: the
+// Double it is rounded to is then the nearest or its neighbour. (Horner's
+// sum in Wide alone would leave it, as the deflation does, a few units of
+// Wide times the condition away.)
+constexpr Wide kPlainCondition = 0x1p7L;
+
+Wide sharpened(const WideCubic& g, Wide y, Wide start) {
+  Wide value, slope;
+  g.Evaluate(y, value, slope);
+  if (!(std::fabs(y) * std::fabs(slope) * kPlainCondition < g.Scale(y))) return y;
+  return newtonWhileLower(g, y, start, [&g](Wide x) { return accurateValue(g, x); });
+}
+
+// A root of the quadratic polished on the cubic.
+Wide polishWide(const WideCubic& g, Wide y) {
+  return sharpened(g, newtonWhileLower(g, y, y, [&g](Wide x) { return g.Value(x); }), y);
 }
 
 // The sign the closed form gives the imaginary part of root 1: positive
 // for p < 0 with q > 0 (its case t < -1), negative otherwise.
 double pairSign(double A, double B, double C) {
-  const double p = (3 * B - A * A) / 3;
-  const double q = ((2 * A) * A * A - (9 * A) * B + 27 * C) / 27;
+  const auto [p, q] = detail::Depressed(A, B, C);
   return p < 0 && q > 0 ? 1.0 : -1.0;
 }
 
@@ -386,8 +472,10 @@ double largestRealRoot(const RootArray& r) {
 }
 
 // The roots of y^3 + A y^2 + B y + C formed anew, one real root found from
-// the closed form's roots r where they offer one.
-RootArray formedAnew(double A, double B, double C, const RootArray& closed) {
+// the closed form's roots where they offer one. Kept out of line: inlined
+// into CubicEquation, this rare path cost the closed form's path some of
+// its registers.
+[[gnu::noinline]] RootArray formedAnew(double A, double B, double C, const RootArray& closed) {
   const WideCubic g{A, B, C};
   Wide y1 = 0;
   if (!newtonConverges(g, largestRealRoot(closed), y1)) y1 = realRoot(g);
@@ -402,11 +490,14 @@ RootArray formedAnew(double A, double B, double C, const RootArray& closed) {
   if (std::fabs(quarterDiscriminant) <= kDoubleRootTie * (half * half + std::fabs(c0))) quarterDiscriminant = 0;
 
   RootArray r{};
+  // Sharpened after the deflation, which takes y1 as Newton's steps left
+  // it: at rest there on Horner's sum in Wide.
+  const double first = static_cast<double>(sharpened(g, y1, y1)) + 0.0;
   // A pair closer to the real axis than the smallest Double is a double root.
   const double im = quarterDiscriminant < 0 ? static_cast<double>(std::sqrt(-quarterDiscriminant)) : 0.0;
   if (im != 0) {
     const double sign = pairSign(A, B, C);
-    r[0] = {static_cast<double>(y1) + 0.0, static_cast<double>(half) + 0.0, static_cast<double>(half) + 0.0};
+    r[0] = {first, static_cast<double>(half) + 0.0, static_cast<double>(half) + 0.0};
     r[1] = {0.0, sign * im, -sign * im};
     return r;
   }
@@ -415,7 +506,7 @@ RootArray formedAnew(double A, double B, double C, const RootArray& closed) {
   // their product.
   const Wide big = half + std::copysign(std::sqrt(quarterDiscriminant), half);
   const Wide small = big != 0 ? c0 / big : 0;
-  std::array<double, 3> roots = {static_cast<double>(y1), static_cast<double>(polishWide(g, big)),
+  std::array<double, 3> roots = {first, static_cast<double>(polishWide(g, big)),
                                  static_cast<double>(polishWide(g, small))};
   std::sort(roots.begin(), roots.end());
   r[0] = {roots[1] + 0.0, roots[0] + 0.0, roots[2] + 0.0};

@@ -14,7 +14,7 @@
 //   where the closed form's t < -1 (p < 0 < q) makes it positive;
 // - each root within a few rounding radii of an exact root, found by
 //   Newton's steps in extended precision from the root given and proven a
-//   root in quadruple precision;
+//   root in quadruple precision, or proven by its own residual;
 // - the roots so found the whole set: their sum, pairwise products and
 //   product give the coefficients back (a root missed or listed twice
 //   fails here);
@@ -26,6 +26,7 @@
 #include <limits>
 #include <string>
 
+#include "engine/DepressedCubic.h"
 #include "engine/Globals.h"
 
 namespace cubicjudge {
@@ -153,8 +154,7 @@ inline int decidedRealCount(double A, double B, double C) {
 }
 
 inline bool closedFormGivesZeros(double A, double B, double C) {
-  const double p = (3 * B - A * A) / 3;
-  const double q = ((2 * A) * A * A - (9 * A) * B + 27 * C) / 27;
+  const auto [p, q] = Globals::detail::Depressed(A, B, C);
   return p * q == 0;
 }
 
@@ -169,8 +169,7 @@ inline std::string layoutFault(double A, double B, double C, const Globals::Root
   }
   if (r[1][1] == 0 || r[1][2] != -r[1][1]) return "imaginary parts not opposite";
   if (r[0][1] != r[0][2]) return "a pair with two real parts";
-  const double p = (3 * B - A * A) / 3;
-  const double q = ((2 * A) * A * A - (9 * A) * B + 27 * C) / 27;
+  const auto [p, q] = Globals::detail::Depressed(A, B, C);
   if ((r[1][1] > 0) != (p < 0 && q > 0)) return "the pair's imaginary part at k = 1 has the wrong sign";
   return "";
 }
@@ -206,6 +205,17 @@ inline Verdict Judge(double A, double B, double C, const Globals::RootArray& r) 
         radius = roundingRadius(f, exact);
         distance = modulus(given[k] - exact);
       }
+    }
+    // In a cluster of close roots the steps can leap from the root given to
+    // one beyond the cluster, whose residual is lower. The root given is
+    // then proven by its own residual where that is a root's: a residual
+    // within 2^-56 Scale, a 64th of the rounding, puts it within a quarter
+    // of its rounding radius of an exact root (d |f'| <= 4 |f|, d^2 |f''|
+    // <= 8 |f| and d^3 <= |f| at the exact root nearest).
+    if (distance > kRadiiAllowed * radius + kGrain && isRoot(f, given[k])) {
+      exact = given[k];
+      radius = roundingRadius(f, exact);
+      distance = 0;
     }
     if (!isRoot(f, exact)) return fail("root " + std::to_string(k) + " is no root");
     if (modulus(exact) > std::numeric_limits<double>::max()) {  // not representable

@@ -278,6 +278,67 @@ TEST_F(CubicRoots, SmallRootsBesideALargeOneAreExact) {
   }
 }
 
+// The real root of y^3 + A y^2 + B y + C that Newton's steps in quadruple
+// precision reach from y.
+Quad exactRootNear(double A, double B, double C, Quad y) {
+  for (int step = 0; step < 100; ++step) {
+    const Quad next = y - (((y + A) * y + B) * y + C) / ((3 * y + 2 * Quad(A)) * y + B);
+    if (next == y) break;
+    y = next;
+  }
+  return y;
+}
+
+// |y - exact| in units in the last place of the Double nearest to exact.
+double ulpsFrom(double y, Quad exact) {
+  const double nearest = std::fabs(static_cast<double>(exact));
+  return static_cast<double>(magnitude(y - exact)) / (std::nextafter(nearest, 2 * nearest) - nearest);
+}
+
+// Two small roots beside one 2^32 or 2^60 times larger, at magnitudes
+// from 2^-200 to 2^140 (where the closed form's p q neither underflows nor
+// overflows): its shift by -A/3 wipes the small roots out, and they are
+// formed anew. Every real root is then polished on
+// the cubic with a residual as accurate as in twice the extended precision,
+// and so lies within an ulp of the exact root (found from the roots the
+// coefficients were made from, each of which moves only by the rounding of
+// the coefficients). A gap of 2^-j between the small roots makes their
+// condition Scale/|y f'(y)| about 2^(j+2), at most 2^23 here: far within
+// what the polish resolves, while the deflation alone in extended precision
+// leaves them up to about 2^-41 off, thousands of ulps.
+TEST_F(CubicRoots, RootsFormedAnewAreWithinAnUlpOfTheExactRoots) {
+  double worst = 0;
+  int cubics = 0;
+  for (int e : {-200, -40, 0, 25, 140}) {
+    for (double mantissa : {1.0, 1.3, 1.7}) {
+      for (double ratio : {0x1p32, -0x1p32, 0x1p60, -0x1p60}) {
+        for (int j = 1; j <= 21; j += 2) {
+          for (double sign : {1.0, -1.0}) {
+            const double r1 = sign * std::ldexp(mantissa, e), r2 = r1 * (1 + std::ldexp(1.0, -j));
+            const double large = ratio * std::fabs(r1);
+            const double A = -(large + r1 + r2), B = large * r1 + large * r2 + r1 * r2, C = -(large * r1 * r2);
+            std::array<Quad, 3> exact = {exactRootNear(A, B, C, large), exactRootNear(A, B, C, r1),
+                                         exactRootNear(A, B, C, r2)};
+            std::sort(exact.begin(), exact.end());
+            const RootArray r = Globals::CubicEquation(A, B, C);
+            ASSERT_EQ(realCount(r), 3) << A << " " << B << " " << C;
+            const double roots[] = {r[0][1], r[0][0], r[0][2]};  // ascending
+            for (int k = 0; k < 3; ++k) {
+              const double ulps = ulpsFrom(roots[k], exact[k]);
+              EXPECT_LE(ulps, 1.0) << "root " << k << " of the roots 2^" << e << " " << mantissa << " (1, 1 + 2^-" << j
+                                   << ") " << sign << " and " << ratio << " times larger";
+              worst = std::max(worst, ulps);
+            }
+            ++cubics;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(cubics, 5 * 3 * 4 * 11 * 2);
+  RecordProperty("worst_ulps", std::to_string(worst));
+}
+
 TEST_F(CubicRoots, HydrogenSulfideAtHighPressureKeepsItsDigits) {
   // One real root where the hyperbolic form meets large negative t.
   auto x = pureGas(3);

@@ -1,9 +1,11 @@
 #pragma once
 // Deterministic families of cubic coefficients over the whole range of
-// Doubles, for the engine tests' sweep and the fuzz target's seeds.
+// Doubles, for the engine tests' sweep; the exact multiple roots also for
+// the fuzz target's structured inputs.
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <random>
 
 #include "engine/Globals.h"
@@ -13,6 +15,40 @@ namespace cubicsweep {
 struct Coefficients {
   double A, B, C;
 };
+
+// x moved by `units` units in the last place.
+inline double nudged(double x, int units) {
+  for (; units > 0; --units) x = std::nextafter(x, std::numeric_limits<double>::infinity());
+  for (; units < 0; ++units) x = std::nextafter(x, -std::numeric_limits<double>::infinity());
+  return x;
+}
+
+// A double root and a simple root beside it with short mantissas: m 2^e
+// and m 2^e t, t = 1 + j 2^-18 with 0 < j < 2^18 and m odd below 32; the
+// double root the smaller or the larger in magnitude, the simple root of
+// the same or the other sign. The products have at most 53 bits, so the
+// coefficients are exact wherever they neither overflow nor underflow,
+// and the cubic has exactly these roots. With a scale in (1, 2) the roots
+// are multiplied by it and the coefficients rounded; a nudge then moves
+// them by units in the last place: near-double roots.
+struct MultipleRoots {
+  int exponent = 0;     // e
+  unsigned odd = 1;     // m
+  unsigned ratio = 1;   // j
+  bool doubleRootLarger = false, negative = false, oppositeSigns = false;
+  double scale = 1;
+  std::array<int, 3> nudge{};  // units in the last place of A, B, C
+};
+
+inline Coefficients multipleRoots(const MultipleRoots& m) {
+  const double small = (m.negative ? -1.0 : 1.0) * std::ldexp(double(m.odd), m.exponent) * m.scale;
+  const double large = small * (1 + std::ldexp(double(m.ratio), -18));
+  const double twice = m.doubleRootLarger ? large : small;
+  const double once = (m.doubleRootLarger ? small : large) * (m.oppositeSigns ? -1.0 : 1.0);
+  // (y - twice)^2 (y - once)
+  return {nudged(-(2 * twice + once), m.nudge[0]), nudged(twice * (twice + 2 * once), m.nudge[1]),
+          nudged(-(twice * twice * once), m.nudge[2])};
+}
 
 class Generator {
  public:
@@ -26,10 +62,11 @@ class Generator {
       case 2: return threeRealRoots();
       case 3: return nearMultipleRoots();
       case 4: return realRootAndPair();
-      default: return vanDerWaals();
+      case 5: return vanDerWaals();
+      default: return multipleRoots(anyMultipleRoots());
     }
   }
-  static constexpr int kFamilies = 6;
+  static constexpr int kFamilies = 7;
 
  private:
   double uniform(double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(engine_); }
@@ -68,6 +105,24 @@ class Generator {
     const double im = std::fabs(re) * magnitude(-17, 3);
     const double norm = re * re + im * im;
     return {-(r + 2 * re), 2 * re * r + norm, -(r * norm)};
+  }
+
+  // Exact multiple roots over the whole range of Doubles (at the smallest
+  // scales p q underflows and the closed form gives zeros), at times at a
+  // scale that is no power of two or nudged.
+  MultipleRoots anyMultipleRoots() {
+    MultipleRoots m;
+    m.exponent = static_cast<int>(std::floor(uniform(-340, 331)));
+    m.odd = chance(0.5) ? 1 : 2 * static_cast<unsigned>(uniform(0, 16)) + 1;
+    m.ratio = 1 + static_cast<unsigned>(uniform(0, (1 << 18) - 1));
+    m.doubleRootLarger = chance(0.5);
+    m.negative = chance(0.5);
+    m.oppositeSigns = chance(0.25);
+    if (chance(0.3)) m.scale = uniform(1, 2);
+    if (chance(0.3)) {
+      for (int& units : m.nudge) units = static_cast<int>(std::floor(uniform(-4, 5)));
+    }
+    return m;
   }
 
   // The van der Waals cubic of a random fluid far beyond physical states.

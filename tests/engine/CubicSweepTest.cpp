@@ -9,6 +9,7 @@
 #include <string>
 
 #include "EngineTestSupport.h"
+#include "engine/DepressedCubic.h"
 #include "tests/engine/CubicJudge.h"
 #include "tests/engine/CubicSweep.h"
 
@@ -28,13 +29,14 @@ std::string describe(double A, double B, double C, const RootArray& r) {
   return text;
 }
 
-// A million coefficient triples in six families: any magnitudes from
+// A million coefficient triples in seven families: any magnitudes from
 // 1e-300 to 1e300 with zeros, roots of one size, three real roots far
 // apart, two or three roots that nearly meet, a real root with a pair at
-// times close to the axis, and van der Waals cubics of random fluids far
-// beyond physical states.
+// times close to the axis, van der Waals cubics of random fluids far
+// beyond physical states, and exact double roots beside simple ones at
+// every scale, at times scaled or nudged.
 TEST_F(CubicSweep, EveryFiniteCubicHasItsRootsToRounding) {
-  constexpr long kTriples = 1'000'000;
+  constexpr long kTriples = 7 * 150'000;
   cubicsweep::Generator generator(20261209);
   long tried = 0, decided = 0, faults = 0;
   double worst = 0;
@@ -97,8 +99,56 @@ TEST_F(CubicSweep, CubicsThatOnceFailedAreSolved) {
       vdwRow("CH4 at -1e-117 MPa", pureGas(9), 300, -1e-117),
       vdwRow("H2 at 3.7e-120 K and 1e-242 MPa", pureGas(5), 3.7e-120, 1e-242),
       vdwRow("H2O at its spinodal, 605.65 K", pureGas(0), 605.651970427847, 14.4677549587076),
+      {"(y + 1)^2 (y + 78993/65536)", 3.2053375244140625, 3.410675048828125, 1.2053375244140625},
+      {"near a double root", 0x1.b7b78d378003cp-19, 0x1.ef6f1a6f00083p-39, 0x1.6f6f1a6f0008ep-60},
   };
   for (const Row& row : rows) expectJudged(row);
+}
+
+// A root beside a double root or a pair close to the real axis, the
+// double root of the quadratic that the root leaves: from there, where f'
+// is nearly 0, a Newton step can leap to the root beside, whose residual
+// is lower. The polish stays near the root it starts from, and no root is
+// listed twice.
+TEST_F(CubicSweep, APolishStepDoesNotLeapToAnotherRoot) {
+  const Row rows[] = {
+      {"a tiny root beside a double root at -1e-18", 0x1.28877a69c5338p-59, 0x1.577992c6ee1e1p-120,
+       0x1.b0c543e9a194cp-378},
+      {"a tiny root beside a double root at -7e12", 0x1.7fe20a8a82e37p+43, 0x1.1fd3119088516p+85,
+       0x1.be97903229304p-11},
+      {"a small root beside a double root at 5e19", -0x1.5507cb4928724p+66, 0x1.c64dc3cda52dbp+130,
+       -0x1.49d45aeaeacb1p+68},
+  };
+  for (const Row& row : rows) expectJudged(row);
+}
+
+// A double root beside a simple one at ratio t = 78993/65536, where f' is
+// small beside the cubic's scale and Newton's steps stall in the rounding
+// of f: at every scale 2^e with exact coefficients and at 1.5 2^e with
+// rounded ones, either sign, the double root the smaller or the larger,
+// the simple root of the same or the other sign. At the smallest scales
+// p q underflows to 0 and the roots are zeros, as the closed form gives.
+TEST_F(CubicSweep, ADoubleRootBesideASimpleOneAtEveryScaleAndSign) {
+  long judged = 0;
+  for (int e = -340; e <= 330; ++e) {
+    for (int flags = 0; flags < 16; ++flags) {
+      cubicsweep::MultipleRoots m;
+      m.exponent = e;
+      m.ratio = 53828;  // t = 1 + 53828 2^-18
+      m.doubleRootLarger = flags & 1, m.negative = flags & 2, m.oppositeSigns = flags & 4;
+      if (flags & 8) m.scale = 1.5;
+      const auto [A, B, C] = cubicsweep::multipleRoots(m);
+      ASSERT_TRUE(std::isfinite(A) && std::isfinite(B) && std::isfinite(C)) << e << " " << flags;
+      const RootArray r = Globals::CubicEquation(A, B, C);
+      const std::string fault = cubicjudge::Judge(A, B, C, r).fault;
+      ++judged;
+      if (!fault.empty()) {
+        ADD_FAILURE() << fault << " at 2^" << e << ", flags " << flags << ": " << describe(A, B, C, r);
+        return;
+      }
+    }
+  }
+  EXPECT_EQ(judged, 671 * 16);
 }
 
 // The values a user saw, worked out by hand.
@@ -141,21 +191,38 @@ TEST_F(CubicSweep, RootsWorkedOutByHand) {
   EXPECT_EQ(r[0][1], r[0][2]);
 }
 
-// Where two roots meet (water's spinodal) the imaginary part is set by
-// rounding, but the two members of the pair keep one real part, which
-// Vieta's sum fixes: 2 re = -A - y1.
-TEST_F(CubicSweep, APairNextToADoubleRootKeepsOneRealPart) {
-  const Row rows[] = {
-      {"the cubic at 605.65 K", 353.8828125, -2420976, -1776410624},
-      vdwRow("the state", pureGas(0), 605.651970427847, 14.4677549587076),
+// Where two roots meet (water's spinodal) they come as a pair whose
+// imaginary part is set by rounding, or as two real roots; either way
+// Vieta's sum fixes their mean: -A less the root apart, halved. A pair
+// keeps one real part. The cubic at 605.65 K is (y + 1024)^2
+// (y - 1694.1171875) exactly: its two near roots lie at -1024, to far
+// within their rounding radius, about 4e-5.
+TEST_F(CubicSweep, TwoRootsNextToADoubleRootKeepTheirMean) {
+  struct DoubleRootRow {
+    Row row;
+    double doubleRoot;  // exact, or 0 where not known
   };
-  for (const Row& row : rows) {
+  const DoubleRootRow rows[] = {
+      {{"the cubic at 605.65 K", 353.8828125, -2420976, -1776410624}, -1024},
+      {vdwRow("the state", pureGas(0), 605.651970427847, 14.4677549587076), 0},
+  };
+  for (const auto& [row, doubleRoot] : rows) {
     const RootArray r = Globals::CubicEquation(row.A, row.B, row.C);
     SCOPED_TRACE(describe(row.A, row.B, row.C, r));
-    if (r[1][1] == 0) continue;  // two real roots: as good, the count is not decided
-    EXPECT_EQ(r[0][1], r[0][2]);
-    EXPECT_EQ(r[1][1], -r[1][2]);
-    EXPECT_NEAR(r[0][1], (-row.A - r[0][0]) / 2, 1e-9 * std::fabs(row.A));
+    double apart = r[0][0], near[2] = {r[0][1], r[0][2]};
+    if (r[1][1] != 0) {
+      EXPECT_EQ(r[0][1], r[0][2]);
+      EXPECT_EQ(r[1][1], -r[1][2]);
+    } else {  // smallest, middle, largest: the two nearer to each other
+      const double lo = r[0][1], mid = r[0][0], hi = r[0][2];
+      const bool lowPair = mid - lo <= hi - mid;
+      apart = lowPair ? hi : lo;
+      near[0] = lowPair ? lo : hi, near[1] = mid;
+    }
+    EXPECT_NEAR((near[0] + near[1]) / 2, (-row.A - apart) / 2, 1e-9 * std::fabs(row.A));
+    if (doubleRoot != 0) {  // a pair's imaginary part as near to 0
+      for (double y : near) EXPECT_LE(std::hypot(y - doubleRoot, r[1][1]), 1e-9 * std::fabs(doubleRoot));
+    }
   }
 }
 
@@ -172,8 +239,7 @@ TEST_F(CubicSweep, APairFormedAnewKeepsTheClosedFormsSign) {
   };
   for (const Row& row : rows) {
     // p < 0 and q < 0 here (A < 0 dominates): negative; the mirror has q > 0.
-    const double p = (3 * row.B - row.A * row.A) / 3;
-    const double q = ((2 * row.A) * row.A * row.A - (9 * row.A) * row.B + 27 * row.C) / 27;
+    const auto [p, q] = Globals::detail::Depressed(row.A, row.B, row.C);
     ASSERT_LT(p, 0) << row.name;
     ASSERT_LT(q, 0) << row.name;
     const RootArray r = Globals::CubicEquation(row.A, row.B, row.C);
