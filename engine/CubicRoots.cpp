@@ -148,7 +148,6 @@ struct CubicOf {
 };
 using Cubic = CubicOf<double>;
 
-
 // |value| <= bound for a finite bound.
 bool within(double value, double bound) { return std::fabs(value) <= bound && bound <= kLargest; }
 

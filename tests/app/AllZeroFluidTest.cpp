@@ -26,13 +26,6 @@ struct Use {
   std::vector<std::string> steps;  // as Perform takes them
 };
 
-// The open window of that title that the user sees, or nullptr.
-fw::Window* Showing(const std::string& title) {
-  for (fw::Window* window : fw::OpenWindows())
-    if (window->Title() == title && window->isVisible()) return window;
-  return nullptr;
-}
-
 class AllZeroFluid : public WindowTest {
  protected:
   // What every open window shows holds no infinity or NaN; the test types
@@ -95,7 +88,7 @@ TEST_F(AllZeroFluid, NoWindowShowsAnInfinityOrANaN) {
     if (control->GetKind() == fw::Kind::RadioButton) offered.insert(control->Name());
   for (const Use& use : uses) {
     if (use.procedure) used.insert(use.procedure);
-    ASSERT_EQ(Showing(use.title), nullptr) << use.title << " is open before it is opened";
+    ASSERT_EQ(ShownWindow(use.title), nullptr) << use.title << " is open before it is opened";
     ASSERT_TRUE(expectedTitles.insert(use.title).second) << use.title << " twice";
   }
   EXPECT_EQ(used, offered);
@@ -105,7 +98,7 @@ TEST_F(AllZeroFluid, NoWindowShowsAnInfinityOrANaN) {
       test::Click(chooser.radioButton(use.procedure));
       test::Click(chooser.pushButton("PushButton1"));
     }
-    fw::Window* const window = Showing(use.title);
+    fw::Window* const window = ShownWindow(use.title);
     ASSERT_NE(window, nullptr) << use.title << (use.procedure ? " is not opened by the chooser" : " is not open");
     test::Activate(*window);
     ExpectEveryWindowFinite(window->Title() + " opened");

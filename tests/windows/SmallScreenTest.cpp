@@ -84,13 +84,6 @@ class SmallScreen : public WindowTest {
   }
 };
 
-// Whether an open window with this title is shown.
-bool Showing(const std::string& title) {
-  for (fw::Window* window : fw::OpenWindows())
-    if (window->Title() == title && window->isVisible()) return true;
-  return false;
-}
-
 // Every window too tall for the screen, with the control nearest its bottom
 // edge that the user works with, whether the window opens with it below the
 // screen's edge, what to do before using it, where to click it (nullptr: its
@@ -141,13 +134,13 @@ bool SecondFugacityChosen(fw::Window& window) {
 
 const TallWindow kTall[] = {
     {"Start", &OpenStart, "continue1", true, &NoPreparation, nullptr,
-     [](fw::Window&) { return Showing("Fluid"); }},
+     [](fw::Window&) { return ShownWindow("Fluid") != nullptr; }},
     {"Fluid", &Opener::Of<Start2Window>, "continue2", false, &PureWater, nullptr,
-     [](fw::Window&) { return Showing("Procedures") && Globals::fraction[H2O] == 1.0; }},
+     [](fw::Window&) { return ShownWindow("Procedures") != nullptr && Globals::fraction[H2O] == 1.0; }},
     {"Fugacities", &Opener::Of<FugacityWindow>, "ListBox1", false, &FugacitiesOfTwoGases, &SecondFugacity,
      &SecondFugacityChosen},
     {"Critical Point", &Opener::Of<CriticalPointWindow>, "Analysis", true, &NoPreparation, nullptr,
-     [](fw::Window&) { return Showing("Mathematical Analysis"); }},
+     [](fw::Window&) { return ShownWindow("Mathematical Analysis") != nullptr; }},
 };
 
 TEST_F(SmallScreen, AWindowTallerThanTheScreenFitsItAndScrollsItsLowestControlIntoReach) {

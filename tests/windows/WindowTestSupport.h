@@ -120,6 +120,13 @@ class WindowTest : public ::testing::Test {
   test::QuestionAnswerer unexpected_{"cancel"};
 };
 
+// The open window of that title that the user sees, or nullptr.
+inline fw::Window* ShownWindow(const std::string& title) {
+  for (fw::Window* window : fw::OpenWindows())
+    if (window->Title() == title && window->isVisible()) return window;
+  return nullptr;
+}
+
 // Opens a window of class W as the procedure chooser does, for tables of
 // windows (the fixture's Open is protected).
 struct Opener : WindowTest {

@@ -157,12 +157,10 @@ class TwoPhaseAdviceTest : public WindowTest {
 
 // The shown window of that title, made the active one as a click on it does.
 fw::Window& Showing(const std::string& title) {
-  for (fw::Window* window : fw::OpenWindows()) {
-    if (window->Title() != title || !window->isVisible()) continue;
-    test::Activate(*window);
-    return *window;
-  }
-  throw std::runtime_error(title + " is not shown");
+  fw::Window* window = ShownWindow(title);
+  if (!window) throw std::runtime_error(title + " is not shown");
+  test::Activate(*window);
+  return *window;
 }
 
 // Half a unit of the last digit of a number as the guide quotes it: 0.005

@@ -69,27 +69,26 @@ inline std::vector<Real> Roots(Real a, Real b, Real T, Real P) {
   return roots;
 }
 
-// ln phi_i of gas i in the mixture x at (T, V), with P from the isotherm.
-inline Real LnPhi(const Globals::Composition& x, int i, Real T, Real V) {
-  const Fluid& f = Gases();
-  const Real am = f.aMix(x), bm = f.bMix(x);
-  const Real P = Pressure(am, bm, T, V);
-  Real s = 0;
-  for (int j = 0; j < Globals::NumGases; ++j) s += x[j] * std::sqrt(f.a[i] * f.a[j]);
-  return f.b[i] / (V - bm) - std::log(P * (V - bm) / (kR * T)) - 2 * s / (kR * T * V);
-}
-
-// phi_i P of gas i (MPa), its fugacity per unit of its fraction: with P
-// from the isotherm, R T / (V - b) exp(b_i / (V - b) - 2 sum_j x_j a_ij /
-// (R T V)). Written without P, which in a liquid far below its vapour
+// ln (phi_i P) of gas i (P in MPa) in the mixture x at (T, V), with P from
+// the isotherm: ln(R T / (V - b)) + b_i / (V - b) - 2 sum_j x_j a_ij /
+// (R T V). Written without P, which in a liquid far below its vapour
 // pressure is the difference of terms many decades larger.
-inline Real PhiP(const Globals::Composition& x, int i, Real T, Real V) {
+inline Real LnPhiP(const Globals::Composition& x, int i, Real T, Real V) {
   const Fluid& f = Gases();
   const Real bm = f.bMix(x);
   Real s = 0;
   for (int j = 0; j < Globals::NumGases; ++j) s += x[j] * std::sqrt(f.a[i] * f.a[j]);
-  return kR * T / (V - bm) * std::exp(f.b[i] / (V - bm) - 2 * s / (kR * T * V));
+  return std::log(kR * T / (V - bm)) + f.b[i] / (V - bm) - 2 * s / (kR * T * V);
 }
+
+// ln phi_i of gas i in the mixture x at (T, V), with P from the isotherm.
+inline Real LnPhi(const Globals::Composition& x, int i, Real T, Real V) {
+  const Fluid& f = Gases();
+  return LnPhiP(x, i, T, V) - std::log(Pressure(f.aMix(x), f.bMix(x), T, V));
+}
+
+// phi_i P of gas i (MPa), its fugacity per unit of its fraction.
+inline Real PhiP(const Globals::Composition& x, int i, Real T, Real V) { return std::exp(LnPhiP(x, i, T, V)); }
 
 // The fugacity x_i phi_i P of gas i (MPa).
 inline Real Fugacity(const Globals::Composition& x, int i, Real T, Real V) { return x[i] * PhiP(x, i, T, V); }
