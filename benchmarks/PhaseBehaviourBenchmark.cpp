@@ -1,12 +1,14 @@
 // Timings of one press of "calculate" in the bubble-dew point window and in
 // the liquid-vapour equilibrium window, for fluids of 2, 5 and 11 gases: a
-// run that converges and one that uses every pass of the iteration. The
+// run that converges and one that uses every pass of the iteration; and the
+// presses at the edges of the Doubles. The
 // windows are built headless; each press starts from the same first approach.
 
 #include <benchmark/benchmark.h>
 
 #include <QtGlobal>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 
 #include "app/App.h"
@@ -117,6 +119,93 @@ void BM_LiquidVapourEqCalculate(benchmark::State& state) {
   state.SetLabel(window.staticText("Answer").Text() + ": " + window.staticText("ResultText").Text());
 }
 
+// Presses at the edges of the Doubles, where a start value, a given value or
+// a temperature puts a coefficient of the cubic, or a root, beyond the range
+// of Doubles. Each press of "calculate" starts from the same state.
+struct EdgePress {
+  const char* name;
+  std::initializer_list<int> fluid;  // equal parts of these gases
+  void (*prepare)();                 // entries and first approach, once
+  void (*press)();                   // what is timed
+};
+
+void PressBubbleDewFrom(const char* start) {
+  BubbleDewPoint& window = BubbleDewPoint::Get();
+  window.editField("dataEntry2").SetText(start);
+  window.calculate_Action();
+}
+
+void BubbleDewFirstApproach(const char* select, const char* given, const char* unitOrField = nullptr) {
+  BubbleDewPoint& window = BubbleDewPoint::Get();
+  window.radioButton(select).SetValue(true);
+  window.radioButton("Liquid1").SetValue(true);
+  const bool temperature = std::string(select) == "RadioButtonTh";
+  if (temperature) window.radioButton("Kelvin").SetValue(true);
+  window.editField(temperature ? "dataEntryTh" : "dataEntryPh").SetText(given);
+  window.FirstApproach_Action();
+  if (unitOrField) window.editField(temperature ? "dataEntryTh" : "dataEntryPh").SetText(unitOrField);
+}
+
+void LiquidVapourFirstApproach(const char* Vb, const char* T) {
+  LiquidVapourEq& window = LiquidVapourEq::Get();
+  window.radioButton("Kelvin").SetValue(true);
+  window.editField("dataEntry").SetText(Vb);
+  window.editField("dataEntry1").SetText(T);
+  window.CalFirstApproach_Action();
+}
+
+void PressLiquidVapourFrom(const char* start) {
+  LiquidVapourEq& window = LiquidVapourEq::Get();
+  if (start) window.editField("dataEntry2").SetText(start);
+  window.calculate_Action();
+}
+
+const EdgePress kEdgePresses[] = {
+    {"bubble CO2/CH4 240 K from 1e-320 MPa", {1, 9}, [] { BubbleDewFirstApproach("RadioButtonTh", "240"); },
+     [] { PressBubbleDewFrom("1e-320"); }},
+    {"bubble N2 0.99025 K from the first approach", {2}, [] { BubbleDewFirstApproach("RadioButtonTh", "0.99025"); },
+     [] { BubbleDewPoint::Get().calculate_Action(); }},
+    {"bubble CO2 0.9 K from 4.9e-324 MPa", {1}, [] { BubbleDewFirstApproach("RadioButtonTh", "0.9"); },
+     [] { PressBubbleDewFrom("4.9e-324"); }},
+    {"bubble at 0.3 MPa from 1e308 K", {1, 9}, [] { BubbleDewFirstApproach("RadioButtonPh", "0.3"); },
+     [] { PressBubbleDewFrom("1e308"); }},
+    {"bubble at 1e308 K given after 150 K", {1, 9}, [] { BubbleDewFirstApproach("RadioButtonTh", "150", "1e308"); },
+     [] { BubbleDewPoint::Get().calculate_Action(); }},
+    {"bubble at 1e308 MPa given", {1, 9}, [] { BubbleDewFirstApproach("RadioButtonPh", "1e308"); },
+     [] { BubbleDewPoint::Get().calculate_Action(); }},
+    {"bubble at 1e-320 MPa given", {1, 9}, [] { BubbleDewFirstApproach("RadioButtonPh", "1e-320"); },
+     [] { BubbleDewPoint::Get().calculate_Action(); }},
+    {"split CO2/CH4 V 100 200 K from 1e-320 MPa", {1, 9}, [] { LiquidVapourFirstApproach("100", "200"); },
+     [] { PressLiquidVapourFrom("1e-320"); }},
+    {"split CH4 V 37 300 K from 1e-307 MPa", {9}, [] { LiquidVapourFirstApproach("37", "300"); },
+     [] { PressLiquidVapourFrom("1e-307"); }},
+    {"split CH4 V 37 300 K from 1e-303 MPa", {9}, [] { LiquidVapourFirstApproach("37", "300"); },
+     [] { PressLiquidVapourFrom("1e-303"); }},
+    {"split CO2/CH4 V 100 at 1.79e308 K", {1, 9},
+     [] {
+       LiquidVapourFirstApproach("100", "200");
+       LiquidVapourEq::Get().editField("dataEntry1").SetText("1.79e308");
+     },
+     [] { PressLiquidVapourFrom(nullptr); }},
+};
+
+void BM_PressAtTheEdgesOfTheDoubles(benchmark::State& state) {
+  const EdgePress& press = kEdgePresses[state.range(0)];
+  SetFluid(press.fluid);
+  press.prepare();
+  const Globals::Composition x = Globals::xgas, y = Globals::ygas;
+  const Globals::GasTable K = Globals::K_liq_vap;
+  for (auto _ : state) {
+    Globals::xgas = x;
+    Globals::ygas = y;
+    Globals::K_liq_vap = K;
+    press.press();
+  }
+  fw::Window& window = press.name[0] == 'b' ? static_cast<fw::Window&>(BubbleDewPoint::Get())
+                                                  : static_cast<fw::Window&>(LiquidVapourEq::Get());
+  state.SetLabel(std::string(press.name) + ": " + window.staticText("ResultText").Text());
+}
+
 // Arguments: gas count, 1 converging / 0 to the pass limit.
 void Cases(benchmark::internal::Benchmark* b) {
   for (int converging : {1, 0})
@@ -126,6 +215,7 @@ void Cases(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_BubbleDewPointCalculate)->Apply(Cases);
 BENCHMARK(BM_LiquidVapourEqCalculate)->Apply(Cases);
+BENCHMARK(BM_PressAtTheEdgesOfTheDoubles)->DenseRange(0, std::size(kEdgePresses) - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BubbleDewPointNearCritical)->Arg(2)->Arg(4)->ArgName("gases")->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
+#include <optional>
 
 #include "engine/DepressedCubic.h"
 #include "engine/Globals.h"
@@ -283,8 +285,10 @@ constexpr Wide kWideUnitRoundoff = 0x1p-64L;
 // rounding of the deflation alone is about 6 units.
 constexpr Wide kDoubleRootTie = 16 * kWideUnitRoundoff;
 // Halving takes at most about 2,200 steps from the widest interval to the
-// spacing of the Wide numbers at any root of Double coefficients; Newton's
-// steps need far fewer. The bound only guards against the unforeseen.
+// spacing of the Wide numbers at any root of Double coefficients, and about
+// 4,500 for the van der Waals cubics that Volume forms in Wide; Newton's
+// steps need far fewer. The bound only guards against the unforeseen: a
+// search that reaches it has proven nothing, and no root is claimed.
 constexpr int kMaxWideSteps = 20000;
 // The bound of the roots is widened at most this many times by doubling.
 constexpr int kMaxWidenings = 64;
@@ -322,9 +326,11 @@ bool restsAtRoot(Wide y, Wide slope, Wide next) {
 // to two neighbouring numbers, where either the change of sign is real or
 // the end's residual is within the rounding of f. Where f' is small beside
 // Scale the rounding of f keeps the steps from resting: they stall, and the
-// halving goes on to neighbours.
-Wide realRoot(const WideCubic& g) {
-  if (g.C == 0) return 0;
+// halving goes on to neighbours. None where the step limit ends the search
+// first. The coefficients are finite, and so is every value on the way:
+// the widest interval's end cubed stays far within Wide's range.
+std::optional<Wide> realRoot(const WideCubic& g) {
+  if (g.C == 0) return Wide{0};
   const Wide X = -g.A / 3;
   Wide value, slope;
   g.Evaluate(X, value, slope);
@@ -349,17 +355,19 @@ Wide realRoot(const WideCubic& g) {
       next = negative + (positive - negative) / 2;
       step = std::fabs(positive - negative) / 2;
     }
-    if (next == negative || next == positive) break;  // neighbours: a halving that cannot halve
+    if (next == negative || next == positive) {  // neighbours: a halving that cannot halve
+      return std::fabs(g.Value(negative)) < std::fabs(g.Value(positive)) ? negative : positive;
+    }
     y = next;
   }
-  return std::fabs(g.Value(negative)) < std::fabs(g.Value(positive)) ? negative : positive;
+  return std::nullopt;
 }
 
 // Newton's steps from a close start: true, with the root in y, where they
 // come to rest within a few steps at a point proven a root (the root of a
 // simple start from the closed form); false for a start that is not finite
 // or not close, and where the rounding of f keeps them from resting.
-bool newtonConverges(const WideCubic& g, double start, Wide& y) {
+bool newtonConverges(const WideCubic& g, Wide start, Wide& y) {
   if (!std::isfinite(start)) return false;
   y = start;
   for (int step = 0; step < kCloseStartSteps; ++step) {
@@ -400,7 +408,7 @@ void twoProduct(Wide a, Wide b, Wide& p, Wide& e) {
 // with the rounding error of every step carried along, as accurate as in
 // twice the precision and then rounded, within u |f(y)| + 36 u^2 Scale(y)
 // of the exact value.
-Wide accurateValue(const WideCubic& g, Wide y) {
+Wide compensatedValue(const WideCubic& g, Wide y) {
   Wide s, error, product, productError, sumError;
   twoSum(y, g.A, s, error);
   twoProduct(s, y, product, productError);
@@ -441,20 +449,33 @@ Wide newtonWhileLower(const WideCubic& g, Wide y, Wide start, Residual residual)
 // Wide times the condition away.)
 constexpr Wide kPlainCondition = 0x1p7L;
 
-Wide sharpened(const WideCubic& g, Wide y, Wide start) {
+// Newton's steps on the compensated residual from y, for a root whose
+// condition exceeds kPlainCondition; y itself for any other.
+Wide polishCompensated(const WideCubic& g, Wide y, Wide start) {
   Wide value, slope;
   g.Evaluate(y, value, slope);
   if (!(std::fabs(y) * std::fabs(slope) * kPlainCondition < g.Scale(y))) return y;
-  return newtonWhileLower(g, y, start, [&g](Wide x) { return accurateValue(g, x); });
+  return newtonWhileLower(g, y, start, [&g](Wide x) { return compensatedValue(g, x); });
 }
 
-// A root of the quadratic polished on the cubic.
-Wide polishWide(const WideCubic& g, Wide y) {
-  return sharpened(g, newtonWhileLower(g, y, y, [&g](Wide x) { return g.Value(x); }), y);
+// Newton's steps on Horner's residual in Wide from y, then on the
+// compensated residual where the condition calls for it: for a root of the
+// quadratic, which the deflation leaves a few units of Wide times its
+// condition away.
+Wide polish(const WideCubic& g, Wide y) {
+  return polishCompensated(g, newtonWhileLower(g, y, y, [&g](Wide x) { return g.Value(x); }), y);
 }
 
 // The sign the closed form gives the imaginary part of root 1: positive
-// for p < 0 with q > 0 (its case t < -1), negative otherwise.
+// for p < 0 with q > 0 (its case t < -1), negative otherwise. The roots
+// formed anew keep it, with p and q formed in Doubles as the closed form
+// forms them, or in Wide for a cubic that Doubles cannot hold.
+template <class T>
+double pairSign(T A, T B, T C) {
+  const T p = (3 * B - A * A) / 3, q = ((2 * A) * A * A - (9 * A) * B + 27 * C) / 27;
+  return p < 0 && q > 0 ? 1.0 : -1.0;
+}
+template <>
 double pairSign(double A, double B, double C) {
   const auto [p, q] = detail::Depressed(A, B, C);
   return p < 0 && q > 0 ? 1.0 : -1.0;
@@ -470,14 +491,25 @@ double largestRealRoot(const RootArray& r) {
   return largest;
 }
 
-// The roots of y^3 + A y^2 + B y + C formed anew, one real root found from
-// the closed form's roots where they offer one. Kept out of line: inlined
-// into CubicEquation, this rare path cost the closed form's path some of
-// its registers.
-[[gnu::noinline]] RootArray formedAnew(double A, double B, double C, const RootArray& closed) {
-  const WideCubic g{A, B, C};
+RootArray noRoots() {
+  constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+  return RootArray{{{nan, nan, nan}, {nan, nan, nan}}};
+}
+
+// The roots of g formed anew, one real root found by Newton's steps from
+// `start` where they come to rest there, else by realRoot; `sign` is that
+// of the imaginary part of root 1 of a pair. Each root is rounded to the
+// nearest Double, a root beyond the largest Double to an infinity. No
+// roots (all NaN) where realRoot proves none, which no finite cubic has
+// been seen to do. Kept out of line: inlined into CubicEquation, this rare
+// path cost the closed form's path some of its registers.
+[[gnu::noinline]] RootArray formedAnew(const WideCubic& g, Wide start, double sign) {
   Wide y1 = 0;
-  if (!newtonConverges(g, largestRealRoot(closed), y1)) y1 = realRoot(g);
+  if (!newtonConverges(g, start, y1)) {
+    const std::optional<Wide> root = realRoot(g);
+    if (!root) return noRoots();
+    y1 = *root;
+  }
   // y^2 + c1 y + c0, left by y1 (exactly y^2 + A y + B for y1 = 0).
   Wide c1 = g.A, c0 = g.B;
   if (y1 != 0) {
@@ -489,13 +521,12 @@ double largestRealRoot(const RootArray& r) {
   if (std::fabs(quarterDiscriminant) <= kDoubleRootTie * (half * half + std::fabs(c0))) quarterDiscriminant = 0;
 
   RootArray r{};
-  // Sharpened after the deflation, which takes y1 as Newton's steps left
+  // Polished after the deflation, which takes y1 as Newton's steps left
   // it: at rest there on Horner's sum in Wide.
-  const double first = static_cast<double>(sharpened(g, y1, y1)) + 0.0;
+  const double first = static_cast<double>(polishCompensated(g, y1, y1)) + 0.0;
   // A pair closer to the real axis than the smallest Double is a double root.
   const double im = quarterDiscriminant < 0 ? static_cast<double>(std::sqrt(-quarterDiscriminant)) : 0.0;
   if (im != 0) {
-    const double sign = pairSign(A, B, C);
     r[0] = {first, static_cast<double>(half) + 0.0, static_cast<double>(half) + 0.0};
     r[1] = {0.0, sign * im, -sign * im};
     return r;
@@ -505,20 +536,33 @@ double largestRealRoot(const RootArray& r) {
   // their product.
   const Wide big = half + std::copysign(std::sqrt(quarterDiscriminant), half);
   const Wide small = big != 0 ? c0 / big : 0;
-  std::array<double, 3> roots = {first, static_cast<double>(polishWide(g, big)),
-                                 static_cast<double>(polishWide(g, small))};
+  std::array<double, 3> roots = {first, static_cast<double>(polish(g, big)), static_cast<double>(polish(g, small))};
   std::sort(roots.begin(), roots.end());
   r[0] = {roots[1] + 0.0, roots[0] + 0.0, roots[2] + 0.0};
   return r;
 }
 
+bool allFinite(std::initializer_list<double> values) {
+  return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+// A coefficient that Doubles hold with their full precision: finite, and
+// neither below the normal range nor 0 where its exact value is not.
+bool held(double coefficient, bool exactlyZero) {
+  if (coefficient == 0) return exactlyZero;
+  return std::isfinite(coefficient) && std::fabs(coefficient) >= std::numeric_limits<double>::min();
+}
+
 }  // namespace
 
 RootArray CubicEquation(double A, double B, double C) {
+  if (!allFinite({A, B, C})) return noRoots();
   RootArray r{};
-  if (!closedForm(A, B, C, r)) return r;
+  // Where p q is 0 the closed form cannot divide by them: a triple root,
+  // roots evenly spaced, or p and q below the smallest Double.
+  if (!closedForm(A, B, C, r)) return formedAnew(WideCubic{A, B, C}, 0, pairSign(A, B, C));
   if (closedFormProven(Cubic{A, B, C}, r)) return r;
-  return formedAnew(A, B, C, r);
+  return formedAnew(WideCubic{A, B, C}, largestRealRoot(r), pairSign(A, B, C));
 }
 
 RootArray Volume(const Composition& x, double T, double P) {
@@ -528,7 +572,19 @@ RootArray Volume(const Composition& x, double T, double P) {
   double A = ((-R) * T - P * bmix) / P;
   double B = amix / P;
   double C = ((-amix) * bmix) / P;
-  return CubicEquation(A, B, C);
+  if (!allFinite({amix, bmix, T, P}) ||
+      (held(A, T == 0 && bmix == 0) && held(B, amix == 0) && held(C, amix == 0 || bmix == 0))) {
+    return CubicEquation(A, B, C);
+  }
+  // An intermediate or a coefficient beyond the range of Doubles (R T/P or
+  // a/P at a pressure near 0, P b near the largest Double): the same cubic
+  // in Wide, where the coefficients of finite T, P, a and b never overflow
+  // nor underflow, its roots formed anew there. Its largest root lies near
+  // -A, where A is large, and near b where it is not.
+  const Wide wideA = ((-Wide{R}) * T - Wide{P} * bmix) / P;
+  const Wide wideB = Wide{amix} / P;
+  const Wide wideC = ((-Wide{amix}) * bmix) / P;
+  return formedAnew(WideCubic{wideA, wideB, wideC}, -wideA, pairSign(wideA, wideB, wideC));
 }
 
 double VolumeChoice(RootArray& roots, int mode) {

@@ -80,10 +80,20 @@ double Density(const Composition& x, double V);
 // ------------------------------------------------- cubic roots, root choice
 // Roots of y^3 + A y^2 + B y + C = 0, in the unit of y (A in that unit, B its
 // square, C its cube), each a root to rounding, with the true count of real
-// roots; all six parts 0 when p q = 0. Writes nothing.
+// roots wherever rounding does not hide it, for any finite coefficients
+// (also where the closed form's p q is 0: a triple root, roots evenly
+// spaced). All six parts NaN, at once, when a coefficient is no finite
+// number. Writes nothing.
 RootArray CubicEquation(double A, double B, double C);
 // Roots in cm3/mol of the van der Waals cubic in V at T (K) and P (MPa); all
-// zero for P = 0. Writes a, b and the critical tables (also for P = 0).
+// zero for P = 0. For every finite T and P (and a composition whose a and b
+// are finite) each root is a root to rounding, as CubicEquation gives it,
+// also where the cubic's coefficients lie beyond the range of Doubles (R T/P
+// or a/P at a pressure near 0, P b near the largest Double): a real root
+// beyond the largest Double is an infinity of its sign (the vapour root
+// R T/P at 1e-320 MPa: +inf), and the other roots keep their values. NaN
+// only where T, P, a or b is no finite number. Writes a, b and the critical
+// tables (also for P = 0).
 RootArray Volume(const Composition& x, double T, double P);
 // One molar volume (cm3/mol) from the roots: mode 0 largest real root, 1
 // middle, 2 smallest; with fewer than two real roots the real one, or 0.

@@ -59,7 +59,12 @@ SecantRun HalfSecant(const SecantStart& start, const Pass& pass, const Equilibri
       Fprev = Fcur;
     }
     Xcur = Xnext;
-    Fcur = pass(Xcur);
+    const std::optional<double> balance = pass(Xcur);
+    if (!balance) {
+      run.stop = SecantStop::Unevaluable;
+      break;
+    }
+    Fcur = *balance;
     if (std::fabs(step) > kStepLimit) {
       run.stop = SecantStop::StepTooLarge;
     } else if ((std::fabs(step / Xcur) < kRelativeStep || Fcur == 0) && (!equilibrium || equilibrium())) {

@@ -10,6 +10,7 @@
 // the outcome with IsSolution() and LooksTrivial(). Qt-free.
 
 #include <functional>
+#include <optional>
 
 #include "engine/Globals.h"
 
@@ -28,6 +29,7 @@ enum class SecantStop {
   PassesUsedUp,  // every pass ran without a stop
   SmallStep,     // a step below 1e-12 of X, or a zero balance (see below)
   StepTooLarge,  // a step above 1e300 in magnitude
+  Unevaluable,   // a pass could not evaluate its X: the run ended at once
 };
 
 struct SecantRun {
@@ -40,8 +42,11 @@ struct SecantRun {
 };
 
 // One pass at X: the window puts X into its temperature or pressure,
-// evaluates both phases, updates its compositions and returns the balance.
-using Pass = std::function<double(double X)>;
+// evaluates both phases, updates its compositions and returns the balance;
+// none where it cannot evaluate them at X (a molar volume beyond the range
+// of Doubles), which ends the run at once: no later pass could do better
+// than spin on values that are no numbers.
+using Pass = std::function<std::optional<double>(double X)>;
 
 // Whether the phases that the last pass left are in equilibrium at its X.
 using Equilibrium = std::function<bool()>;

@@ -6,8 +6,7 @@
 // engine tests' sweep and by the fuzz target.
 //
 // What it asks of a root array:
-// - every element finite; six zeros exactly where the closed form's p q is
-//   0 in Double arithmetic, and only there;
+// - every element finite;
 // - the layout: three real roots as middle, smallest, largest; or a real
 //   root at k = 0 and a conjugate pair at k = 1, 2 with one real part and
 //   opposite imaginary parts, the imaginary part at k = 1 negative but
@@ -153,11 +152,6 @@ inline int decidedRealCount(double A, double B, double C) {
   return discriminant > 0 ? 3 : 1;
 }
 
-inline bool closedFormGivesZeros(double A, double B, double C) {
-  const auto [p, q] = Globals::detail::Depressed(A, B, C);
-  return p * q == 0;
-}
-
 inline std::string layoutFault(double A, double B, double C, const Globals::RootArray& r) {
   for (const auto& row : r)
     for (double v : row)
@@ -180,10 +174,6 @@ inline Verdict Judge(double A, double B, double C, const Globals::RootArray& r) 
     if (verdict.fault.empty()) verdict.fault = std::move(what);
     return verdict;
   };
-  const bool zeros = std::all_of(r.begin(), r.end(), [](const auto& row) {
-    return std::all_of(row.begin(), row.end(), [](double v) { return v == 0; });
-  });
-  if (closedFormGivesZeros(A, B, C)) return zeros ? verdict : fail("roots where p q = 0");
   if (const std::string fault = layoutFault(A, B, C, r); !fault.empty()) return fail(fault);
 
   const Cubic f{A, B, C};

@@ -50,6 +50,14 @@ inline Coefficients multipleRoots(const MultipleRoots& m) {
           nudged(-(twice * twice * once), m.nudge[2])};
 }
 
+// Three roots evenly spaced, s, 2s and 3s with s = m 2^e (m odd below 32),
+// or their mirrors -s, -2s, -3s: q is 0, and the coefficients -6s, 11s^2
+// and -6s^3 are exact wherever they neither overflow nor underflow.
+inline Coefficients evenlySpaced(int exponent, unsigned odd, bool negative) {
+  const double s = (negative ? -1.0 : 1.0) * std::ldexp(double(odd), exponent);
+  return {-6 * s, 11 * s * s, -6 * s * s * s};
+}
+
 class Generator {
  public:
   explicit Generator(unsigned long long seed) : engine_(seed) {}
@@ -108,8 +116,8 @@ class Generator {
   }
 
   // Exact multiple roots over the whole range of Doubles (at the smallest
-  // scales p q underflows and the closed form gives zeros), at times at a
-  // scale that is no power of two or nudged.
+  // scales p q underflows, and the closed form has no roots to give), at
+  // times at a scale that is no power of two or nudged.
   MultipleRoots anyMultipleRoots() {
     MultipleRoots m;
     m.exponent = static_cast<int>(std::floor(uniform(-340, 331)));

@@ -103,6 +103,13 @@ TEST_F(CubicSweep, CubicsThatOnceFailedAreSolved) {
       {"near a double root", 0x1.b7b78d378003cp-19, 0x1.ef6f1a6f00083p-39, 0x1.6f6f1a6f0008ep-60},
   };
   for (const Row& row : rows) expectJudged(row);
+  // Each gas at its own critical point, where p q was 0 for five of them:
+  // three roots within about 1e-5 of 3b, the critical volume.
+  Globals::CriticalValues();
+  for (int gas = 0; gas < Globals::NumGases; ++gas) {
+    const std::string name = std::string(Globals::GasNames[gas]) + " at its own Tc and Pc";
+    expectJudged(vdwRow(name.c_str(), pureGas(gas), Globals::Tcrit[gas], Globals::Pcrit[gas]));
+  }
 }
 
 // A root beside a double root or a pair close to the real axis, the
@@ -122,33 +129,53 @@ TEST_F(CubicSweep, APolishStepDoesNotLeapToAnotherRoot) {
   for (const Row& row : rows) expectJudged(row);
 }
 
-// A double root beside a simple one at ratio t = 78993/65536, where f' is
-// small beside the cubic's scale and Newton's steps stall in the rounding
-// of f: at every scale 2^e with exact coefficients and at 1.5 2^e with
-// rounded ones, either sign, the double root the smaller or the larger,
-// the simple root of the same or the other sign. At the smallest scales
-// p q underflows to 0 and the roots are zeros, as the closed form gives.
-TEST_F(CubicSweep, ADoubleRootBesideASimpleOneAtEveryScaleAndSign) {
-  long judged = 0;
+// Roots that meet or nearly meet, at every scale 2^e with exact
+// coefficients and at 1.5 2^e with rounded ones, either sign:
+// - a double root beside a simple one at t = 78993/65536, where f' is small
+//   beside the cubic's scale and Newton's steps stall in the rounding of f;
+//   the double root the smaller or the larger, the simple root of the same
+//   or the other sign;
+// - the same with t = 1 (a triple root, or a double root beside its
+//   mirror) and t = 1 + 2^-18 (within 4e-6 of a triple root);
+// - three roots evenly spaced, s, 2s and 3s, whose q is 0.
+// Where p or q is 0 (p q underflows below about 2^-206, and a triple root
+// or evenly spaced roots have q = 0 at every scale) the closed form cannot
+// divide by them, and the roots are formed anew.
+TEST_F(CubicSweep, RootsThatMeetOrNearlyMeetAtEveryScaleAndSign) {
+  long vanishing = 0;
+  const auto judge = [&](const cubicsweep::Coefficients& c, const std::string& what) {
+    const auto [A, B, C] = c;
+    if (!std::isfinite(A) || !std::isfinite(B) || !std::isfinite(C)) return true;  // beyond the Doubles
+    const auto [p, q] = Globals::detail::Depressed(A, B, C);
+    vanishing += p * q == 0;
+    const RootArray r = Globals::CubicEquation(A, B, C);
+    const std::string fault = cubicjudge::Judge(A, B, C, r).fault;
+    if (!fault.empty()) ADD_FAILURE() << fault << ", " << what << ": " << describe(A, B, C, r);
+    return fault.empty();
+  };
   for (int e = -340; e <= 330; ++e) {
-    for (int flags = 0; flags < 16; ++flags) {
-      cubicsweep::MultipleRoots m;
-      m.exponent = e;
-      m.ratio = 53828;  // t = 1 + 53828 2^-18
-      m.doubleRootLarger = flags & 1, m.negative = flags & 2, m.oppositeSigns = flags & 4;
-      if (flags & 8) m.scale = 1.5;
-      const auto [A, B, C] = cubicsweep::multipleRoots(m);
-      ASSERT_TRUE(std::isfinite(A) && std::isfinite(B) && std::isfinite(C)) << e << " " << flags;
-      const RootArray r = Globals::CubicEquation(A, B, C);
-      const std::string fault = cubicjudge::Judge(A, B, C, r).fault;
-      ++judged;
-      if (!fault.empty()) {
-        ADD_FAILURE() << fault << " at 2^" << e << ", flags " << flags << ": " << describe(A, B, C, r);
-        return;
+    for (unsigned ratio : {53828u, 0u, 1u}) {  // t = 1 + ratio 2^-18
+      for (int flags = 0; flags < 16; ++flags) {
+        cubicsweep::MultipleRoots m;
+        m.exponent = e;
+        m.ratio = ratio;
+        m.doubleRootLarger = flags & 1, m.negative = flags & 2, m.oppositeSigns = flags & 4;
+        if (flags & 8) m.scale = 1.5;
+        if (!judge(cubicsweep::multipleRoots(m), "t = 1 + " + std::to_string(ratio) + " 2^-18 at 2^" +
+                                                     std::to_string(e) + ", flags " + std::to_string(flags)))
+          return;
+      }
+    }
+    for (unsigned odd : {1u, 3u}) {
+      for (bool negative : {false, true}) {
+        if (!judge(cubicsweep::evenlySpaced(e, odd, negative), "evenly spaced at " + std::to_string(odd) + " 2^" +
+                                                                  std::to_string(e)))
+          return;
       }
     }
   }
-  EXPECT_EQ(judged, 671 * 16);
+  // The class reaches p q = 0 at scales of every size, not only below 2^-206.
+  EXPECT_GT(vanishing, 4 * 671);
 }
 
 // The values a user saw, worked out by hand.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -62,6 +63,19 @@ TEST(HalfSecant, ARunWithoutAStopUsesEveryPass) {
   EXPECT_EQ(run.stop, SecantStop::PassesUsedUp);
   EXPECT_EQ(run.reported, kPassLimit);
   EXPECT_FALSE(run.Stopped());
+
+  // A pass that cannot evaluate its X (it gives no balance) ends the run in
+  // that pass, as no solution, with the X it could not evaluate.
+  passes = 0;
+  const SecantRun ended = HalfSecant({.Xprev = 1, .Xcur = 2, .Fprev = -1, .Fcur = 1},
+                                     [&](double X) -> std::optional<double> {
+                                       if (++passes == 3) return std::nullopt;
+                                       return X - 10;
+                                     });
+  EXPECT_EQ(passes, 3);
+  EXPECT_EQ(ended.stop, SecantStop::Unevaluable);
+  EXPECT_EQ(ended.reported, 2);
+  EXPECT_FALSE(ended.Stopped());
 }
 
 // Equal balances: half the last change of X. A step to 0 or below halves

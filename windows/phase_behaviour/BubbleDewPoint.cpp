@@ -238,7 +238,10 @@ std::optional<double> BubbleDewPoint::Given() {
 // above 0 (a run from a pressure or temperature at or below 0 can never
 // succeed), when a value of the first-approach lists reads as none, or when
 // the phases cannot be brought to a unit sum, at the start (as the lists'
-// edits left them) or in a pass.
+// edits left them) or in a pass. A pass at a state that cannot be evaluated
+// (a phase's molar volume beyond the largest Double, as at a pressure near
+// 0 or a temperature near the largest Double) ends the run at once, refused
+// in the same way.
 void BubbleDewPoint::calculate_Action() {
   const bool temperatureGiven = radioButton("RadioButtonTh").Value();
   const bool pressureGiven = radioButton("RadioButtonPh").Value();
@@ -282,7 +285,7 @@ void BubbleDewPoint::calculate_Action() {
     return totals->Sx - totals->Sy;
   };
   const phase::PhaseRun result = phase::IteratePhases(start, Globals::xgas, Globals::ygas, apply, update);
-  if (!result.formed) {
+  if (!result.evaluable) {
     Globals::xgas = xBefore;
     Globals::ygas = yBefore;
     Globals::K_liq_vap = KBefore;

@@ -179,7 +179,11 @@ void LiquidVapourEq::Clear_Action() {
 // the start pressure is not a finite number above 0 (a run from a pressure
 // at or below 0 can never succeed): the status line says that nothing was
 // solved; or when the start volume fraction is no finite number (the
-// fractions text).
+// fractions text). A pass at a state that cannot be evaluated (a phase's
+// molar volume beyond the largest Double, as at a pressure near 0 or a
+// temperature near the largest Double) ends the run at once: the status
+// line says that nothing was solved, the results stay empty and the
+// K-values are those from before the press.
 void LiquidVapourEq::calculate_Action() {
   const std::optional<double> bulk = shared::FiniteEntry(editField("dataEntry").Text());
   double T = 0.0;
@@ -201,6 +205,7 @@ void LiquidVapourEq::calculate_Action() {
   const double F0 = sums.Sx - sums.Sy;
   phase::DivideBySums(x, y, sums);
 
+  const Globals::GasTable KBefore = Globals::K_liq_vap;
   phase::Lever lever{.beta = beta0};
   const auto apply = [T](double X) { return phase::Conditions{T, X}; };
   const auto update = [&](const phase::PhasePair& phases) {
@@ -212,6 +217,11 @@ void LiquidVapourEq::calculate_Action() {
   const phase::PhaseRun result = phase::IteratePhases(
       {.Xprev = phase::kLowerStartPressure * X0, .Xcur = X0, .Fprev = phase::kAssumedLowerBalance, .Fcur = F0}, x,
       y, apply, update);
+  if (!result.evaluable) {
+    Globals::K_liq_vap = KBefore;
+    results_.Refuse();
+    return;
+  }
   const phase::PhasePair& shown = result.shown;
 
   staticText("Answer").SetText(shared::FiniteText(result.run.X));

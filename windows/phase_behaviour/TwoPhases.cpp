@@ -58,9 +58,9 @@ bool PhasePair::EvaluateEquilibrium(const Composition& x, const Composition& y, 
     const double lnFx = std::log(x[i]) + (*lnPhiX)[i] + lnP;
     const double lnFy = std::log(y[i]) + (*lnPhiY)[i] + lnP;
     const double lnGrain = std::log(kFractionGrain) + std::max((*lnPhiX)[i], (*lnPhiY)[i]) + lnP;
-    // Everything in units of the largest of the three, which is then 1.
+    // Everything in units of the largest of the three, which is then 1 (a
+    // NaN anywhere fails the comparison below).
     const double lnUnit = std::max({lnFx, lnFy, lnGrain});
-    if (!std::isfinite(lnUnit)) return false;
     const double fx = std::exp(lnFx - lnUnit), fy = std::exp(lnFy - lnUnit);
     const double tolerance = kFugacityTolerance * std::max(fx, fy) + std::exp(lnGrain - lnUnit);
     if (!(std::fabs(fx - fy) <= tolerance)) return false;
@@ -81,23 +81,24 @@ PhaseRun IteratePhases(const SecantStart& start, Composition& x, Composition& y,
                        const std::function<std::optional<double>(const PhasePair& phases)>& update) {
   PhaseRun result;
   PhasePair phases;  // of the pass, at the compositions it started from
-  // A balance that is no number satisfies no stop rule: once the phases
-  // cannot be formed, the passes left run through at once.
-  const auto pass = [&](double X) {
-    if (!result.formed) return std::nan("");
+  const auto pass = [&](double X) -> std::optional<double> {
     result.at = apply(X);
     phases.Evaluate(x, y, result.at.T, result.at.P);
+    if (!phases.Evaluable()) {
+      result.evaluable = false;
+      return std::nullopt;
+    }
     for (int i = 0; i < Globals::NumGases; ++i) {
       Globals::K_liq_vap[i] = phases.K(i);
       rt::RuntimeBackgroundTask();
     }
     const std::optional<double> balance = update(phases);
-    if (!balance) result.formed = false;
-    return balance.value_or(std::nan(""));
+    if (!balance) result.evaluable = false;
+    return balance;
   };
   const auto equilibrium = [&] { return result.shown.EvaluateEquilibrium(x, y, result.at.T, result.at.P); };
   result.run = HalfSecant(start, pass, equilibrium);
-  if (result.formed) result.shown.Evaluate(x, y, result.at.T, result.at.P);
+  if (result.evaluable) result.shown.Evaluate(x, y, result.at.T, result.at.P);
   return result;
 }
 

@@ -4,6 +4,7 @@
 // Globals::ygas), evaluated at one temperature and pressure, split from a
 // bulk composition by K-values, and shown in the result area.
 
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <span>
@@ -63,6 +64,10 @@ struct PhasePair {
   // left with phase Y's.
   void Evaluate(const Composition& x, const Composition& y, double T, double P);
 
+  // Whether both molar volumes are finite: a root beyond the largest Double
+  // is an infinity, and no phase can be evaluated there.
+  bool Evaluable() const { return std::isfinite(Vx) && std::isfinite(Vy); }
+
   // K_i = phiX_i / phiY_i, 1 when phiY_i is not above 0.
   double K(int gas) const { return phiY[gas] > 0.0 ? phiX[gas] / phiY[gas] : 1.0; }
 
@@ -88,9 +93,9 @@ struct Conditions {
 // A run of the half-secant iteration on two phases.
 struct PhaseRun {
   SecantRun run;
-  Conditions at;        // of the last pass
-  PhasePair shown;      // evaluated at the compositions the last pass left
-  bool formed = true;   // false when a pass could not form its compositions
+  Conditions at;          // of the last pass
+  PhasePair shown;        // evaluated at the compositions the last pass left
+  bool evaluable = true;  // false when a pass met a state it could not evaluate
 };
 
 // The half-secant iteration on the phases x and y. Every pass takes its
@@ -100,9 +105,12 @@ struct PhaseRun {
 // and return the balance. A stop counts only where the phases that the pass
 // left are in equilibrium (PhasePair::EvaluateEquilibrium). What the run
 // shows belongs together: both phases evaluated at the last compositions and
-// the last pass's conditions. When `update` can form no compositions (it
-// returns none) the run is over: `formed` is false, the passes left do
-// nothing and the run is no solution; x and y hold what that pass left.
+// the last pass's conditions. A pass that meets a state it cannot evaluate
+// ends the run at once, and the run is no solution: `evaluable` is false.
+// That is a phase whose molar volume is no finite number (its root lies
+// beyond the largest Double, as the vapour root R T/P near 0 MPa or at a
+// temperature near the largest Double), or compositions that `update`
+// cannot form (it returns none); x and y hold what that pass left.
 PhaseRun IteratePhases(const SecantStart& start, Composition& x, Composition& y,
                        const std::function<Conditions(double X)>& apply,
                        const std::function<std::optional<double>(const PhasePair& phases)>& update);

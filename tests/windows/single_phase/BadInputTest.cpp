@@ -274,9 +274,19 @@ TEST_F(BadInputTest, FiniteExtremesGiveNumbersOrNothing) {
       {"temperature at 1e300 MPa and 1e300 cm3/mol is beyond the range", Opener::Of<TemperatureWindow>,
        {"dataEntry=1e300", "dataEntry1=1e300", "calculate"},
        [](fw::Window& w) { EXPECT_EQ(TextOf(w, "Result"), ""); }},
+      // The other two roots are those of R T V^2 - a V + a b = 0, the cubic
+      // times P at P = 0: a/(2 R T) +- i sqrt(4 R T a b - a^2)/(2 R T).
       {"molar volume at 1e-320 MPa: the vapour root is beyond the range", Opener::Of<VolumeWindow>,
        {"dataEntry=1e-320", "dataEntry1=300", "calculate"},
        [&](fw::Window& w) {
+         EXPECT_EQ(unformedRoots(w), std::vector<int>{0});
+         const double RT = vdw::R * 300;
+         const std::string pair = TextOf(w, "TextChoice1");
+         ASSERT_NE(pair.find(" and "), std::string::npos) << pair;
+         EXPECT_TRUE(near(rt::Val(pair.substr(0, pair.find(" and "))), m.a / (2 * RT))) << pair;
+         EXPECT_TRUE(near(std::fabs(rt::Val(pair.substr(pair.find(" and ") + 5))),
+                          std::sqrt(4 * RT * m.a * m.b - m.a * m.a) / (2 * RT)))
+             << pair;
          if (!chooseUnformedRoot(w)) return;
          EXPECT_EQ(TextOf(w, "ExcessVol"), "");
          EXPECT_EQ(TextOf(w, "DensityResult"), "");
