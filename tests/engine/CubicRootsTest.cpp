@@ -365,6 +365,42 @@ TEST_F(CubicRoots, RootsFormedAnewAreWithinAnUlpOfTheExactRoots) {
   RecordProperty("worst_ulps", std::to_string(worst));
 }
 
+// Ordinary states whose closed-form roots the cubic proves, so that they are
+// kept to the bit: not polished, not formed anew, though several are a unit
+// from the nearest Double. The bits were worked out from the engine's
+// coefficients by the closed form written out on its own, in another
+// language's Doubles with the same mathematical library; each case of it
+// is here (trigonometric, p > 0, |t| > 1).
+TEST_F(CubicRoots, OrdinaryStatesKeepTheClosedFormsBits) {
+  enum { H2O, CO2, N2, H2S, NH3, H2, O2, CO, Ar, CH4, C2H6 };
+  struct Row {
+    int gas;
+    double T, P;                  // K, MPa
+    std::array<double, 3> re, im;  // k = 0, 1, 2
+  };
+  const Row rows[] = {
+      {CO2, 150, 1, {0x1.4cd554e8ba428p+8, 0x1.a0017c021f1b0p+5, 0x1.c4974ed9fee27p+9}, {}},
+      {H2S, 250, 1, {0x1.60a7b609695ccp+7, 0x1.db6fd684c7ed0p+5, 0x1.d792507337573p+10}, {}},
+      {NH3, 300, 1, {0x1.eb7ba7105ce40p+6, 0x1.b7ac603d5db20p+5, 0x1.263c3e0f5061fp+11}, {}},
+      {H2O, 450, 5, {0x1.0680c2d9c4fdfp+7, 0x1.53e925fac6cf8p+5, 0x1.2e8585db46784p+9}, {}},
+      {CH4, 150, 5, {0x1.f5f123a620fbcp+5, 0x1.cba3d1453a9f4p+6, 0x1.cba3d1453a9f4p+6},
+       {0, -0x1.100b40a0a4b08p+7, 0x1.100b40a0a4b08p+7}},
+      {N2, 300, 30, {0x1.74615ed90ee22p+6, 0x1.ca6302e6a2880p+3, 0x1.ca6302e6a2880p+3},
+       {0, -0x1.4849196611341p+5, 0x1.4849196611341p+5}},
+      {Ar, 800, 30, {0x1.da855b2d60cbcp+7, 0x1.078d312393420p+3, 0x1.078d312393420p+3},
+       {0, -0x1.74676137fee05p+4, 0x1.74676137fee05p+4}},
+      {H2, 450, 200, {0x1.60db79709e693p+5, 0x1.1c0f4e4d98ae0p-1, 0x1.1c0f4e4d98ae0p-1},
+       {0, -0x1.1230196b54a80p+3, 0x1.1230196b54a80p+3}},
+  };
+  for (const Row& row : rows) {
+    const RootArray r = Globals::Volume(pureGas(row.gas), row.T, row.P);
+    for (int k = 0; k < 3; ++k) {
+      EXPECT_EQ(r[0][k], row.re[k]) << std::hexfloat << Globals::GasNames[row.gas] << " " << row.T << " K, root " << k;
+      EXPECT_EQ(r[1][k], row.im[k]) << std::hexfloat << Globals::GasNames[row.gas] << " " << row.T << " K, root " << k;
+    }
+  }
+}
+
 TEST_F(CubicRoots, HydrogenSulfideAtHighPressureKeepsItsDigits) {
   // One real root where the hyperbolic form meets large negative t.
   auto x = pureGas(3);
