@@ -257,8 +257,12 @@ bool closedFormProven(const Cubic& f, RootArray& r) {
 // ------------------------------------------------------------------------
 // The roots anew, in extended precision: 64 bits against the Double's 53,
 // and an exponent range in which no product of up to four Doubles
-// overflows or underflows, so that no scaling is needed. One real root is
-// found by Newton's steps from the closed form's root or, failing that,
+// overflows or underflows, so that no scaling is needed. The same holds
+// for the van der Waals cubic that Volume forms in Wide where its Double
+// coefficients overflow: its coefficients lie within about 2^+-3200 and its
+// roots within 2^+-3200, whose cubes are far inside Wide's 2^+-16382. One
+// real root is found by Newton's steps from a close start (the closed
+// form's root, or -A for Volume's cubic in Wide) or, failing that,
 // kept inside an interval where the cubic changes sign; it is taken only
 // where the cubic proves it a root: by a residual within the rounding of
 // extended precision, or by a change of sign between neighbouring numbers.
@@ -286,7 +290,7 @@ constexpr Wide kWideUnitRoundoff = 0x1p-64L;
 constexpr Wide kDoubleRootTie = 16 * kWideUnitRoundoff;
 // Halving takes at most about 2,200 steps from the widest interval to the
 // spacing of the Wide numbers at any root of Double coefficients, and about
-// 4,500 for the van der Waals cubics that Volume forms in Wide; Newton's
+// 5,500 for the van der Waals cubics that Volume forms in Wide; Newton's
 // steps need far fewer. The bound only guards against the unforeseen: a
 // search that reaches it has proven nothing, and no root is claimed.
 constexpr int kMaxWideSteps = 20000;
@@ -384,8 +388,9 @@ bool newtonConverges(const WideCubic& g, Wide start, Wide& y) {
 
 // a + b = s + e and a b = p + e exactly: Knuth's sum, and Dekker's
 // product with Veltkamp's split at 2^32 + 1 for the 64-bit significand. No
-// product of numbers in the range of a root of Double coefficients
-// overflows or underflows in Wide, so both are exact here.
+// product of numbers in the range of a root of Double coefficients, or of
+// Volume's cubic in Wide, overflows or underflows in Wide, so both are
+// exact here.
 void twoSum(Wide a, Wide b, Wide& s, Wide& e) {
   s = a + b;
   const Wide bPart = s - a;
