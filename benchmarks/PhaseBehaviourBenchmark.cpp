@@ -37,6 +37,7 @@ struct BubbleDewCase {
   const char* given;   // the temperature (K) or pressure (MPa)
   const char* mode;    // "Liquid1" or "Vapour1"
   const char* start;   // start value typed over the first approach's, or ""
+  const char* retyped = "";  // the given value typed anew after the first approach, or ""
 };
 
 BubbleDewCase BubbleDewCaseOf(int count, bool converging) {
@@ -48,22 +49,30 @@ BubbleDewCase BubbleDewCaseOf(int count, bool converging) {
   return {"RadioButtonPh", "1", "Liquid1", "20"};
 }
 
+// What a press left: the case's name, the answer and the status line.
+void Label(benchmark::State& state, const char* name, fw::Window& window) {
+  state.SetLabel(std::string(name) + (*name ? ", " : "") + window.staticText("Answer").Text() + ": " +
+                 window.staticText("ResultText").Text());
+}
+
 // The first approach of the case on the current fluid, then "calculate"
 // pressed again and again from the same start.
-void PressBubbleDew(benchmark::State& state, const BubbleDewCase& c) {
+void PressBubbleDew(benchmark::State& state, const BubbleDewCase& c, const char* name = "") {
   BubbleDewPoint& window = BubbleDewPoint::Get();
   window.radioButton(c.select).SetValue(true);
-  window.editField(std::string(c.select) == "RadioButtonTh" ? "dataEntryTh" : "dataEntryPh").SetText(c.given);
+  const char* givenField = std::string(c.select) == "RadioButtonTh" ? "dataEntryTh" : "dataEntryPh";
+  window.editField(givenField).SetText(c.given);
   window.radioButton(c.mode).SetValue(true);
   window.FirstApproach_Action();
   if (*c.start) window.editField("dataEntry2").SetText(c.start);
+  if (*c.retyped) window.editField(givenField).SetText(c.retyped);
   const Globals::Composition x = Globals::xgas, y = Globals::ygas;
   for (auto _ : state) {
     Globals::xgas = x;
     Globals::ygas = y;
     window.calculate_Action();
   }
-  state.SetLabel(window.staticText("Answer").Text() + ": " + window.staticText("ResultText").Text());
+  Label(state, name, window);
 }
 
 void BM_BubbleDewPointCalculate(benchmark::State& state) {
@@ -91,6 +100,7 @@ struct LiquidVapourCase {
   const char* T;      // K
   const char* Vb;     // cm3/mol
   const char* start;  // start pressure typed over the first approach's, or ""
+  const char* retyped = "";  // the temperature typed anew after the first approach, or ""
 };
 
 LiquidVapourCase LiquidVapourCaseOf(int count, bool converging) {
@@ -100,110 +110,68 @@ LiquidVapourCase LiquidVapourCaseOf(int count, bool converging) {
   return {"100", "80", "1"};
 }
 
-void BM_LiquidVapourEqCalculate(benchmark::State& state) {
-  const int count = static_cast<int>(state.range(0));
-  const bool converging = state.range(1) == 1;
-  SetFluidOf(count, converging);
-  if (count == 2 && !converging) SetFluid({0, 9});
-  const LiquidVapourCase c = LiquidVapourCaseOf(count, converging);
+// The first approach of the case on the current fluid, then "calculate"
+// pressed again and again from the same K-values.
+void PressLiquidVapour(benchmark::State& state, const LiquidVapourCase& c, const char* name = "") {
   LiquidVapourEq& window = LiquidVapourEq::Get();
   window.editField("dataEntry").SetText(c.Vb);
   window.editField("dataEntry1").SetText(c.T);
   window.CalFirstApproach_Action();
   if (*c.start) window.editField("dataEntry2").SetText(c.start);
+  if (*c.retyped) window.editField("dataEntry1").SetText(c.retyped);
   const Globals::GasTable K = Globals::K_liq_vap;
   for (auto _ : state) {
     Globals::K_liq_vap = K;
     window.calculate_Action();
   }
-  state.SetLabel(window.staticText("Answer").Text() + ": " + window.staticText("ResultText").Text());
+  Label(state, name, window);
+}
+
+void BM_LiquidVapourEqCalculate(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  const bool converging = state.range(1) == 1;
+  SetFluidOf(count, converging);
+  if (count == 2 && !converging) SetFluid({0, 9});
+  PressLiquidVapour(state, LiquidVapourCaseOf(count, converging));
 }
 
 // Presses at the edges of the Doubles, where a start value, a given value or
 // a temperature puts a coefficient of the cubic, or a root, beyond the range
-// of Doubles. Each press of "calculate" starts from the same state.
+// of Doubles.
+template <class Case>
 struct EdgePress {
   const char* name;
   std::initializer_list<int> fluid;  // equal parts of these gases
-  void (*prepare)();                 // entries and first approach, once
-  void (*press)();                   // what is timed
+  Case press;
 };
 
-void PressBubbleDewFrom(const char* start) {
-  BubbleDewPoint& window = BubbleDewPoint::Get();
-  window.editField("dataEntry2").SetText(start);
-  window.calculate_Action();
-}
-
-void BubbleDewFirstApproach(const char* select, const char* given, const char* unitOrField = nullptr) {
-  BubbleDewPoint& window = BubbleDewPoint::Get();
-  window.radioButton(select).SetValue(true);
-  window.radioButton("Liquid1").SetValue(true);
-  const bool temperature = std::string(select) == "RadioButtonTh";
-  if (temperature) window.radioButton("Kelvin").SetValue(true);
-  window.editField(temperature ? "dataEntryTh" : "dataEntryPh").SetText(given);
-  window.FirstApproach_Action();
-  if (unitOrField) window.editField(temperature ? "dataEntryTh" : "dataEntryPh").SetText(unitOrField);
-}
-
-void LiquidVapourFirstApproach(const char* Vb, const char* T) {
-  LiquidVapourEq& window = LiquidVapourEq::Get();
-  window.radioButton("Kelvin").SetValue(true);
-  window.editField("dataEntry").SetText(Vb);
-  window.editField("dataEntry1").SetText(T);
-  window.CalFirstApproach_Action();
-}
-
-void PressLiquidVapourFrom(const char* start) {
-  LiquidVapourEq& window = LiquidVapourEq::Get();
-  if (start) window.editField("dataEntry2").SetText(start);
-  window.calculate_Action();
-}
-
-const EdgePress kEdgePresses[] = {
-    {"bubble CO2/CH4 240 K from 1e-320 MPa", {1, 9}, [] { BubbleDewFirstApproach("RadioButtonTh", "240"); },
-     [] { PressBubbleDewFrom("1e-320"); }},
-    {"bubble N2 0.99025 K from the first approach", {2}, [] { BubbleDewFirstApproach("RadioButtonTh", "0.99025"); },
-     [] { BubbleDewPoint::Get().calculate_Action(); }},
-    {"bubble CO2 0.9 K from 4.9e-324 MPa", {1}, [] { BubbleDewFirstApproach("RadioButtonTh", "0.9"); },
-     [] { PressBubbleDewFrom("4.9e-324"); }},
-    {"bubble at 0.3 MPa from 1e308 K", {1, 9}, [] { BubbleDewFirstApproach("RadioButtonPh", "0.3"); },
-     [] { PressBubbleDewFrom("1e308"); }},
-    {"bubble at 1e308 K given after 150 K", {1, 9}, [] { BubbleDewFirstApproach("RadioButtonTh", "150", "1e308"); },
-     [] { BubbleDewPoint::Get().calculate_Action(); }},
-    {"bubble at 1e308 MPa given", {1, 9}, [] { BubbleDewFirstApproach("RadioButtonPh", "1e308"); },
-     [] { BubbleDewPoint::Get().calculate_Action(); }},
-    {"bubble at 1e-320 MPa given", {1, 9}, [] { BubbleDewFirstApproach("RadioButtonPh", "1e-320"); },
-     [] { BubbleDewPoint::Get().calculate_Action(); }},
-    {"split CO2/CH4 V 100 200 K from 1e-320 MPa", {1, 9}, [] { LiquidVapourFirstApproach("100", "200"); },
-     [] { PressLiquidVapourFrom("1e-320"); }},
-    {"split CH4 V 37 300 K from 1e-307 MPa", {9}, [] { LiquidVapourFirstApproach("37", "300"); },
-     [] { PressLiquidVapourFrom("1e-307"); }},
-    {"split CH4 V 37 300 K from 1e-303 MPa", {9}, [] { LiquidVapourFirstApproach("37", "300"); },
-     [] { PressLiquidVapourFrom("1e-303"); }},
-    {"split CO2/CH4 V 100 at 1.79e308 K", {1, 9},
-     [] {
-       LiquidVapourFirstApproach("100", "200");
-       LiquidVapourEq::Get().editField("dataEntry1").SetText("1.79e308");
-     },
-     [] { PressLiquidVapourFrom(nullptr); }},
+const EdgePress<BubbleDewCase> kBubbleDewEdges[] = {
+    {"CO2/CH4 240 K from 1e-320 MPa", {1, 9}, {"RadioButtonTh", "240", "Liquid1", "1e-320"}},
+    {"N2 0.99025 K from the first approach", {2}, {"RadioButtonTh", "0.99025", "Liquid1", ""}},
+    {"CO2 0.9 K from 4.9e-324 MPa", {1}, {"RadioButtonTh", "0.9", "Liquid1", "4.9e-324"}},
+    {"0.3 MPa from 1e308 K", {1, 9}, {"RadioButtonPh", "0.3", "Liquid1", "1e308"}},
+    {"1e308 K given after 150 K", {1, 9}, {"RadioButtonTh", "150", "Liquid1", "", "1e308"}},
+    {"1e308 MPa given", {1, 9}, {"RadioButtonPh", "1e308", "Liquid1", ""}},
+    {"1e-320 MPa given", {1, 9}, {"RadioButtonPh", "1e-320", "Liquid1", ""}},
 };
 
-void BM_PressAtTheEdgesOfTheDoubles(benchmark::State& state) {
-  const EdgePress& press = kEdgePresses[state.range(0)];
-  SetFluid(press.fluid);
-  press.prepare();
-  const Globals::Composition x = Globals::xgas, y = Globals::ygas;
-  const Globals::GasTable K = Globals::K_liq_vap;
-  for (auto _ : state) {
-    Globals::xgas = x;
-    Globals::ygas = y;
-    Globals::K_liq_vap = K;
-    press.press();
-  }
-  fw::Window& window = press.name[0] == 'b' ? static_cast<fw::Window&>(BubbleDewPoint::Get())
-                                                  : static_cast<fw::Window&>(LiquidVapourEq::Get());
-  state.SetLabel(std::string(press.name) + ": " + window.staticText("ResultText").Text());
+const EdgePress<LiquidVapourCase> kLiquidVapourEdges[] = {
+    {"CO2/CH4 V 100 200 K from 1e-320 MPa", {1, 9}, {"200", "100", "1e-320"}},
+    {"CH4 V 37 300 K from 1e-307 MPa", {9}, {"300", "37", "1e-307"}},
+    {"CH4 V 37 300 K from 1e-303 MPa", {9}, {"300", "37", "1e-303"}},
+    {"CO2/CH4 V 100 at 1.79e308 K", {1, 9}, {"200", "100", "", "1.79e308"}},
+};
+
+void BM_BubbleDewPointAtTheEdges(benchmark::State& state) {
+  const auto& edge = kBubbleDewEdges[state.range(0)];
+  SetFluid(edge.fluid);
+  PressBubbleDew(state, edge.press, edge.name);
+}
+
+void BM_LiquidVapourEqAtTheEdges(benchmark::State& state) {
+  const auto& edge = kLiquidVapourEdges[state.range(0)];
+  SetFluid(edge.fluid);
+  PressLiquidVapour(state, edge.press, edge.name);
 }
 
 // Arguments: gas count, 1 converging / 0 to the pass limit.
@@ -215,7 +183,8 @@ void Cases(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_BubbleDewPointCalculate)->Apply(Cases);
 BENCHMARK(BM_LiquidVapourEqCalculate)->Apply(Cases);
-BENCHMARK(BM_PressAtTheEdgesOfTheDoubles)->DenseRange(0, std::size(kEdgePresses) - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BubbleDewPointAtTheEdges)->DenseRange(0, std::size(kBubbleDewEdges) - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LiquidVapourEqAtTheEdges)->DenseRange(0, std::size(kLiquidVapourEdges) - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BubbleDewPointNearCritical)->Arg(2)->Arg(4)->ArgName("gases")->Unit(benchmark::kMillisecond);
 
 }  // namespace

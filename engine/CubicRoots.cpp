@@ -475,13 +475,8 @@ Wide polish(const WideCubic& g, Wide y) {
 // for p < 0 with q > 0 (its case t < -1), negative otherwise. The roots
 // formed anew keep it, with p and q formed in Doubles as the closed form
 // forms them, or in Wide for a cubic that Doubles cannot hold.
-template <class T>
-double pairSign(T A, T B, T C) {
-  const T p = (3 * B - A * A) / 3, q = ((2 * A) * A * A - (9 * A) * B + 27 * C) / 27;
-  return p < 0 && q > 0 ? 1.0 : -1.0;
-}
-template <>
-double pairSign(double A, double B, double C) {
+template <class Number>
+double pairSign(Number A, Number B, Number C) {
   const auto [p, q] = detail::Depressed(A, B, C);
   return p < 0 && q > 0 ? 1.0 : -1.0;
 }
@@ -558,6 +553,13 @@ bool held(double coefficient, bool exactlyZero) {
   return std::isfinite(coefficient) && std::fabs(coefficient) >= std::numeric_limits<double>::min();
 }
 
+// The van der Waals cubic in V at T (K) and P (MPa),
+// V^3 - (b + R T/P) V^2 + (a/P) V - a b/P, its coefficients formed in Number.
+template <class Number>
+CubicOf<Number> vanDerWaalsCubic(double T, double P, double a, double b) {
+  return {((-Number{R}) * T - Number{P} * b) / P, Number{a} / P, ((-Number{a}) * b) / P};
+}
+
 }  // namespace
 
 RootArray CubicEquation(double A, double B, double C) {
@@ -574,22 +576,18 @@ RootArray Volume(const Composition& x, double T, double P) {
   double amix = aMixture(x);
   double bmix = bMixture(x);
   if (P == 0) return RootArray{};
-  double A = ((-R) * T - P * bmix) / P;
-  double B = amix / P;
-  double C = ((-amix) * bmix) / P;
+  const Cubic f = vanDerWaalsCubic<double>(T, P, amix, bmix);
   if (!allFinite({amix, bmix, T, P}) ||
-      (held(A, T == 0 && bmix == 0) && held(B, amix == 0) && held(C, amix == 0 || bmix == 0))) {
-    return CubicEquation(A, B, C);
+      (held(f.A, T == 0 && bmix == 0) && held(f.B, amix == 0) && held(f.C, amix == 0 || bmix == 0))) {
+    return CubicEquation(f.A, f.B, f.C);
   }
   // An intermediate or a coefficient beyond the range of Doubles (R T/P or
   // a/P at a pressure near 0, P b near the largest Double): the same cubic
   // in Wide, where the coefficients of finite T, P, a and b never overflow
   // nor underflow, its roots formed anew there. Its largest root lies near
   // -A, where A is large, and near b where it is not.
-  const Wide wideA = ((-Wide{R}) * T - Wide{P} * bmix) / P;
-  const Wide wideB = Wide{amix} / P;
-  const Wide wideC = ((-Wide{amix}) * bmix) / P;
-  return formedAnew(WideCubic{wideA, wideB, wideC}, -wideA, pairSign(wideA, wideB, wideC));
+  const WideCubic g = vanDerWaalsCubic<Wide>(T, P, amix, bmix);
+  return formedAnew(g, -g.A, pairSign(g.A, g.B, g.C));
 }
 
 double VolumeChoice(RootArray& roots, int mode) {
