@@ -546,11 +546,11 @@ bool allFinite(std::initializer_list<double> values) {
   return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
-// A coefficient that Doubles hold with their full precision: finite, and
-// neither below the normal range nor 0 where its exact value is not.
-bool held(double coefficient, bool exactlyZero) {
-  if (coefficient == 0) return exactlyZero;
-  return std::isfinite(coefficient) && std::fabs(coefficient) >= std::numeric_limits<double>::min();
+// A value that Doubles hold with their full precision: finite, and neither
+// below the normal range nor 0 where its exact value is not.
+bool held(double value, bool exactlyZero) {
+  if (value == 0) return exactlyZero;
+  return std::isfinite(value) && std::fabs(value) >= std::numeric_limits<double>::min();
 }
 
 // The van der Waals cubic in V at T (K) and P (MPa),
@@ -558,6 +558,14 @@ bool held(double coefficient, bool exactlyZero) {
 template <class Number>
 CubicOf<Number> vanDerWaalsCubic(double T, double P, double a, double b) {
   return {((-Number{R}) * T - Number{P} * b) / P, Number{a} / P, ((-Number{a}) * b) / P};
+}
+
+// Whether the van der Waals cubic f at T, P (not 0), a and b holds its full
+// precision in Doubles: its coefficients and the products they are formed
+// from (R T, P b and a b) neither overflow nor underflow.
+bool heldInDoubles(double T, double P, double a, double b, const CubicOf<double>& f) {
+  return held((-R) * T, T == 0) && held(P * b, b == 0) && held((-a) * b, a == 0 || b == 0) &&
+         held(f.A, T == 0 && b == 0) && held(f.B, a == 0) && held(f.C, a == 0 || b == 0);
 }
 
 }  // namespace
@@ -577,12 +585,10 @@ RootArray Volume(const Composition& x, double T, double P) {
   double bmix = bMixture(x);
   if (P == 0) return RootArray{};
   const Cubic f = vanDerWaalsCubic<double>(T, P, amix, bmix);
-  if (!allFinite({amix, bmix, T, P}) ||
-      (held(f.A, T == 0 && bmix == 0) && held(f.B, amix == 0) && held(f.C, amix == 0 || bmix == 0))) {
-    return CubicEquation(f.A, f.B, f.C);
-  }
-  // An intermediate or a coefficient beyond the range of Doubles (R T/P or
-  // a/P at a pressure near 0, P b near the largest Double): the same cubic
+  if (!allFinite({amix, bmix, T, P}) || heldInDoubles(T, P, amix, bmix, f)) return CubicEquation(f.A, f.B, f.C);
+  // A product or a coefficient beyond the range of Doubles (R T/P or a/P at
+  // a pressure near 0, P b near the largest Double, R T at a temperature
+  // below the normal range): the same cubic
   // in Wide, where the coefficients of finite T, P, a and b never overflow
   // nor underflow, its roots formed anew there. Its largest root lies near
   // -A, where A is large, and near b where it is not.

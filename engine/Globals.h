@@ -88,8 +88,9 @@ RootArray CubicEquation(double A, double B, double C);
 // Roots in cm3/mol of the van der Waals cubic in V at T (K) and P (MPa); all
 // zero for P = 0. For every finite T and P (and a composition whose a and b
 // are finite) each root is a root to rounding, as CubicEquation gives it,
-// also where the cubic's coefficients lie beyond the range of Doubles (R T/P
-// or a/P at a pressure near 0, P b near the largest Double): a real root
+// also where the cubic's coefficients, or the products they are formed
+// from, leave the range of Doubles (R T/P or a/P at a pressure near 0, P b
+// near the largest Double, R T below the normal range): a real root
 // beyond the largest Double is an infinity of its sign (the vapour root
 // R T/P at 1e-320 MPa: +inf), and the other roots keep their values. NaN
 // only where T, P, a or b is no finite number. Writes a, b and the critical
